@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# Usage: scripts/install-deps.sh [run|test|windows]...
+set -euo pipefail
+
+packages=(cmake ninja-build g++ qtbase5-dev qtbase5-dev-tools libqt5network5 xvfb xauth x11-utils x11-apps imagemagick)
+for what in "$@"; do
+    case "$what" in
+        run) ;;
+        test) packages+=(xdotool iproute2 clang libclang-rt-14-dev util-linux) ;;
+        windows) packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64 wine64 xz-utils) ;;
+        *) echo "unknown set: $what" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,25 @@
+#include "DlgAbout.h"
+
+#include "DlgAboutForm.h"
+#include "MainWindow.h"
+
+#include <QPushButton>
+
+DlgAbout::DlgAbout(QWidget* parent)
+    : QDialog(parent)
+    , ui(new DlgAboutForm)
+{
+    ui->setupForm(this);
+    connect(ui->btnOk, &QPushButton::pressed, this, &QDialog::accept);
+}
+
+DlgAbout::~DlgAbout()
+{
+    delete ui;
+}
+
+void MainWindow::onAbout()
+{
+    DlgAbout dialog(this);
+    dialog.exec();
+}

@@ -1,0 +1,59 @@
+#ifndef VELKARO_OSINTERFACE_H
+#define VELKARO_OSINTERFACE_H
+
+#include <cstdint>
+#include <string>
+
+// The one door to the operating system. Texts are 8-bit byte strings in the
+// system's own code page, exactly as the 8-bit Windows calls take and give
+// them; callers convert with QString::fromLocal8Bit / toLocal8Bit. The Win32
+// side stays free of Qt so that it can be built and checked on its own.
+class OsInterface
+{
+public:
+    using WindowHandle = std::uintptr_t; // 0: no window
+
+    virtual ~OsInterface() = default;
+
+    // HKEY_LOCAL_MACHINE\subKey, value valueName, read into a zero-filled
+    // 1024-byte buffer. On success value holds the bytes up to the first zero,
+    // never beyond the buffer. False when the key or value is missing or the
+    // value does not fit.
+    virtual bool readMachineString(const std::string& subKey, const std::string& valueName,
+                                   std::string& value) = 0;
+
+    // HKEY_CURRENT_USER\subKey, created when missing; sets valueName to data
+    // as REG_SZ, terminating zero included.
+    virtual bool writeUserString(const std::string& subKey, const std::string& valueName,
+                                 const std::string& data) = 0;
+
+    // Platform id (2 for the NT family) and major version, from the extended
+    // version record first and the basic one second. False when both fail.
+    virtual bool queryVersion(int& platformId, int& majorVersion) = 0;
+
+    // The Windows system directory without a trailing separator, or empty
+    // when the system cannot tell it.
+    virtual std::string systemDirectory() = 0;
+
+    // Top-level window whose whole title equals title, letter case ignored.
+    virtual WindowHandle findWindow(const std::string& title) = 0;
+    // Brings the window to the foreground, then makes it the active one.
+    virtual void activateWindow(WindowHandle window) = 0;
+
+    virtual void sleepMs(unsigned milliseconds) = 0;
+
+    // The implementation in use: the platform's own unless a test installed
+    // another. setInstance(nullptr) restores the platform's own.
+    static OsInterface* instance();
+    static void setInstance(OsInterface* os);
+};
+
+// Registry locations the launcher works with.
+namespace Registry {
+constexpr const char* GameKey = "SOFTWARE\\Blizzard Entertainment\\Starcraft";
+constexpr const char* GameInstallPathValue = "InstallPath";
+constexpr const char* LayersKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers";
+constexpr unsigned ValueBufferSize = 1024;
+} // namespace Registry
+
+#endif // VELKARO_OSINTERFACE_H

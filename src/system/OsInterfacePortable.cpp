@@ -1,0 +1,46 @@
+#include "OsInterface.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// Outside Windows there is no registry, no Windows version, no system
+// directory and no window to find: report exactly that.
+class PortableOsInterface : public OsInterface
+{
+public:
+    bool readMachineString(const std::string&, const std::string&, std::string&) override
+    {
+        return false;
+    }
+    bool writeUserString(const std::string&, const std::string&, const std::string&) override
+    {
+        return false;
+    }
+    bool queryVersion(int&, int&) override
+    {
+        return false;
+    }
+    std::string systemDirectory() override
+    {
+        return {};
+    }
+    WindowHandle findWindow(const std::string&) override
+    {
+        return 0;
+    }
+    void activateWindow(WindowHandle) override {}
+    void sleepMs(unsigned milliseconds) override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
+};
+
+} // namespace
+
+OsInterface& platformOsInterface()
+{
+    static PortableOsInterface os;
+    return os;
+}

@@ -1,0 +1,130 @@
+#include "OsInterface.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <cstring>
+
+OsInterface& platformOsInterface();
+
+namespace {
+
+// Bytes up to the first zero, never beyond size.
+std::string textUpToZero(const char* bytes, std::size_t size)
+{
+    const void* zero = std::memchr(bytes, 0, size);
+    return std::string(bytes, zero ? static_cast<const char*>(zero) - bytes : size);
+}
+
+class WinOsInterface final : public OsInterface
+{
+public:
+    bool readMachineString(const std::string& subKey, const std::string& valueName,
+                           std::string& value) override
+    {
+        HKEY key = nullptr;
+#ifdef _WIN64
+        // The install path comes from a 32-bit installer, so it sits in the 32-bit
+        // view; a 64-bit build must look where a 32-bit one would.
+        LONG opened = RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0,
+                                    KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key);
+#else
+        LONG opened = RegOpenKeyA(HKEY_LOCAL_MACHINE, subKey.c_str(), &key);
+#endif
+        if (opened != ERROR_SUCCESS)
+            return false;
+
+        char buffer[Registry::ValueBufferSize];
+        std::memset(buffer, 0, sizeof buffer);
+        DWORD size = sizeof buffer;
+        // The type is left unchecked on purpose: whatever is stored is taken
+        // as text up to its first zero, as the launcher always has.
+        LONG queried = RegQueryValueExA(key, valueName.c_str(), nullptr, nullptr,
+                                        reinterpret_cast<BYTE*>(buffer), &size);
+        RegCloseKey(key);
+        if (queried != ERROR_SUCCESS)
+            return false;
+        // A value that fills the buffer exactly carries no zero; the buffer
+        // bound, not the data, ends it then.
+        value = textUpToZero(buffer, sizeof buffer);
+        return true;
+    }
+
+    bool writeUserString(const std::string& subKey, const std::string& valueName,
+                         const std::string& data) override
+    {
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY, nullptr, &key,
+                            nullptr)
+            != ERROR_SUCCESS)
+            return false;
+        LONG set = RegSetValueExA(key, valueName.c_str(), 0, REG_SZ,
+                                  reinterpret_cast<const BYTE*>(data.c_str()),
+                                  static_cast<DWORD>(data.size() + 1));
+        RegCloseKey(key);
+        return set == ERROR_SUCCESS;
+    }
+
+    bool queryVersion(int& platformId, int& majorVersion) override
+    {
+        OSVERSIONINFOEXW info;
+        std::memset(&info, 0, sizeof info);
+        info.dwOSVersionInfoSize = sizeof(OSVERSIONINFOEXW);
+        OSVERSIONINFOW* basic = reinterpret_cast<OSVERSIONINFOW*>(&info);
+        if (!GetVersionExW(basic)) {
+            // Old systems know only the short record.
+            info.dwOSVersionInfoSize = sizeof(OSVERSIONINFOW);
+            if (!GetVersionExW(basic))
+                return false;
+        }
+        platformId = static_cast<int>(info.dwPlatformId);
+        majorVersion = static_cast<int>(info.dwMajorVersion);
+        return true;
+    }
+
+    std::string systemDirectory() override
+    {
+        char buffer[1024];
+        std::memset(buffer, 0, sizeof buffer);
+        UINT length = GetSystemDirectoryA(buffer, sizeof buffer);
+        // A result of the buffer size or more is the size needed, not text.
+        if (length == 0 || length >= sizeof buffer)
+            return {};
+        std::string directory = textUpToZero(buffer, length);
+        // Only a system living in a drive's root would end in a separator.
+        if (!directory.empty() && directory.back() == '\\')
+            directory.pop_back();
+        return directory;
+    }
+
+    WindowHandle findWindow(const std::string& title) override
+    {
+        return reinterpret_cast<WindowHandle>(FindWindowA(nullptr, title.c_str()));
+    }
+
+    void activateWindow(WindowHandle window) override
+    {
+        HWND hwnd = reinterpret_cast<HWND>(window);
+        SetForegroundWindow(hwnd);
+        SetActiveWindow(hwnd);
+    }
+
+    void sleepMs(unsigned milliseconds) override
+    {
+        Sleep(milliseconds);
+    }
+};
+
+} // namespace
+
+OsInterface& platformOsInterface()
+{
+    static WinOsInterface os;
+    return os;
+}
