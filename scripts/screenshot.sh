@@ -36,8 +36,11 @@ trap 'kill $pid 2>/dev/null || true' EXIT
 win=$(find_window "$title")
 sleep 0.5
 for k in $keys; do
-    xdotool key --window "$win" "$k"
+    # Real key events to the focused window: no window manager runs here.
+    xdotool windowfocus --sync "$win"
+    xdotool key "$k"
     sleep 0.5
 done
-import -window "$(find_window "$shot")" "$out"
+shot_win=$(find_window "$shot")
+import -window "$shot_win" "$out"
 echo "screenshot: $out"
