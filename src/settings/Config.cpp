@@ -4,6 +4,9 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // A settings line: key, equals sign, value, found anywhere in the line.
@@ -26,26 +29,33 @@ const QRegularExpression& pathLinePattern()
 
 const QString PathKey = QStringLiteral("PATH");
 
-std::int32_t* flagFor(LaunchOptions& options, const QString& key)
+// The flag keys in the order the file lists them.
+const QString FlagKeys[] = {QStringLiteral("FIREWALL_EXCEPTION"), QStringLiteral("COMPABILITY"),
+                            QStringLiteral("PALETTE"), QStringLiteral("ADMINISTRATOR")};
+
+std::array<std::int32_t*, 4> flagsOf(LaunchOptions& options)
 {
-    if (key == QLatin1String("FIREWALL_EXCEPTION"))
-        return &options.firewallException;
-    if (key == QLatin1String("COMPABILITY"))
-        return &options.compatibility;
-    if (key == QLatin1String("PALETTE"))
-        return &options.paletteTricks;
-    if (key == QLatin1String("ADMINISTRATOR"))
-        return &options.runAsAdministrator;
-    return nullptr;
+    return {&options.firewallException, &options.compatibility, &options.paletteTricks,
+            &options.runAsAdministrator};
 }
 
-// The key and value a line holds, or an empty key when it holds none.
+std::int32_t* flagFor(LaunchOptions& options, const QString& key)
+{
+    const auto* found = std::find(std::begin(FlagKeys), std::end(FlagKeys), key);
+    return found == std::end(FlagKeys) ? nullptr : flagsOf(options)[found - std::begin(FlagKeys)];
+}
+
+// The key and value a line holds, or an empty key when it holds none the
+// launcher knows.
 std::pair<QString, QString> parseLine(const QString& line)
 {
     const QRegularExpressionMatch match = linePattern().match(line);
     if (match.hasMatch()) {
         const QString key = match.captured(1);
-        return {key, key == PathKey ? match.captured(2).trimmed() : match.captured(2)};
+        if (key == PathKey)
+            return {key, match.captured(2).trimmed()};
+        if (std::find(std::begin(FlagKeys), std::end(FlagKeys), key) != std::end(FlagKeys))
+            return {key, match.captured(2)};
     }
     const QRegularExpressionMatch path = pathLinePattern().match(line);
     if (path.hasMatch() && path.captured(1) == PathKey)
@@ -90,16 +100,17 @@ bool MainWindow::saveConfig()
     // than written as some other path that the next start would take.
     const QString storedPath = QString::fromLatin1(gamePath.toLatin1()) == gamePath ? gamePath : QString();
     QByteArray content = "PATH=" + storedPath.toLatin1() + '\n';
-    content += "FIREWALL_EXCEPTION=" + QByteArray::number(options.firewallException) + '\n';
-    content += "COMPABILITY=" + QByteArray::number(options.compatibility) + '\n';
-    content += "PALETTE=" + QByteArray::number(options.paletteTricks) + '\n';
-    content += "ADMINISTRATOR=" + QByteArray::number(options.runAsAdministrator) + '\n';
+    const auto flags = flagsOf(options);
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        content += FlagKeys[i].toLatin1() + '=' + QByteArray::number(*flags[i]) + '\n';
 
     // The old file is replaced only once the new one is whole.
     QSaveFile file(configPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    if (file.write(content) != content.size()) {
+    // commit() does not notice a failed flush of the write buffer (a full
+    // disk) and would put a cut-off file in place of the old one.
+    if (file.write(content) != content.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
