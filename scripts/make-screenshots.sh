@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Renders the README's screenshots from the real program under Xvfb.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh" run test
+cmake -S "$root" -B "$root/build" -G Ninja -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$root/build"
+mkdir -p "$root/docs"
+"$root/scripts/screenshot.sh" "$root/docs/main-window.png" "Velkaro for Hamachi" -- "$root/build/src/velkaro"
+"$root/scripts/screenshot.sh" "$root/docs/about-dialog.png" "Velkaro for Hamachi" --keys F1 --shot "About Velkaro" \
+    -- "$root/build/src/velkaro"
