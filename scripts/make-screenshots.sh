@@ -3,9 +3,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" run test
-cmake -S "$root" -B "$root/build" -G Ninja -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$root/build"
+cmake -S "$root" -B "$root/build/linux" -G Ninja -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$root/build/linux"
 mkdir -p "$root/docs"
-"$root/scripts/screenshot.sh" "$root/docs/main-window.png" "Velkaro for Hamachi" -- "$root/build/src/velkaro"
+"$root/scripts/screenshot.sh" "$root/docs/main-window.png" "Velkaro for Hamachi" -- "$root/build/linux/src/velkaro"
 "$root/scripts/screenshot.sh" "$root/docs/about-dialog.png" "Velkaro for Hamachi" --keys F1 --shot "About Velkaro" \
-    -- "$root/build/src/velkaro"
+    -- "$root/build/linux/src/velkaro"

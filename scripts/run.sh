@@ -4,9 +4,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" run
-cmake -S "$root" -B "$root/build" -G Ninja -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$root/build"
-program="$root/build/src/velkaro"
+cmake -S "$root" -B "$root/build/linux" -G Ninja -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$root/build/linux"
+program="$root/build/linux/src/velkaro"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
 fi

@@ -11,8 +11,7 @@ cmake --build "$build"
 # GUI tests that need a real X server find one here; the rest run offscreen.
 (cd "$build" && xvfb-run -a -s "-screen 0 1024x768x24" ctest --output-on-failure -j2)
 
-"$root/scripts/build-windows.sh"
-"$root/tests/windows/run-seam-checks.sh"
+"$root/scripts/build-windows.sh" --check
 if [ -x "$root/tests/wine/run-wine-checks.sh" ]; then
     "$root/tests/wine/run-wine-checks.sh"
 fi

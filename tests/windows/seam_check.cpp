@@ -1,6 +1,9 @@
 // Checks the Win32 side of OsInterface against a real (or Wine's) Windows.
 // Usage: seam_check checks   - registry, layers, system folder, windows, sleep
 //        seam_check version  - prints "version <platform id> <major> <minor>"
+//        seam_check target   - shows the window the checks look for
+//        seam_check wait TITLE SECONDS - exit status 0 once a window so titled
+//                                        exists, 1 when none came in time
 // Each check prints "PASS name" or "FAIL name: detail"; run-seam-checks.sh
 // counts them.
 #include "OsInterface.h"
@@ -14,6 +17,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -111,8 +115,12 @@ void checkLayersWrite(OsInterface& os)
                   == ERROR_FILE_NOT_FOUND;
     check(absent, "layers key absent before the first write");
 
-    check(os.writeUserString(Registry::LayersKey, exe, "HIGHDPIAWARE"),
-          "first write creates the missing key");
+    bool written = os.writeUserString(Registry::LayersKey, exe, "HIGHDPIAWARE");
+    bool created = RegOpenKeyExA(HKEY_CURRENT_USER, Registry::LayersKey, 0, KEY_READ, &key)
+                   == ERROR_SUCCESS;
+    if (created)
+        RegCloseKey(key);
+    check(written && created, "first write creates the missing key");
     check(os.writeUserString(Registry::LayersKey, exe, flags), "second write succeeds");
 
     BYTE data[64];
@@ -146,51 +154,110 @@ void checkSystemDirectory(OsInterface& os)
           "system directory exists");
 }
 
-void pumpMessages(DWORD milliseconds)
+// Handles this thread's messages until done() holds or the time is up; a busy
+// machine may take a while to pass focus on.
+template <typename Done>
+bool pumpMessagesUntil(Done done, DWORD milliseconds = 3000)
 {
     DWORD start = GetTickCount();
     MSG msg;
-    while (GetTickCount() - start < milliseconds) {
+    for (;;) {
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
+        if (done())
+            return true;
+        if (GetTickCount() - start >= milliseconds)
+            return false;
         Sleep(10);
     }
 }
 
+const char* const TargetTitle = "Display Settings";
+
+LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_TIMER)
+        DestroyWindow(window);
+    if (message == WM_DESTROY)
+        PostQuitMessage(0);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND openWindow(const char* title, int x)
+{
+    static ATOM windowClass = 0;
+    if (!windowClass) {
+        WNDCLASSA description = {};
+        description.lpfnWndProc = windowProc;
+        description.hInstance = GetModuleHandleA(nullptr);
+        description.lpszClassName = "VelkaroSeamCheck";
+        windowClass = RegisterClassA(&description);
+    }
+    return CreateWindowExA(0, "VelkaroSeamCheck", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, 40,
+                           320, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+// The window the launcher looks for belongs to another program: show it from
+// a second process until told to close, or for 20 seconds at most.
+int showTargetWindow()
+{
+    HWND window = openWindow(TargetTitle, 20);
+    if (!window)
+        return 1;
+    SetTimer(window, 1, 20000, nullptr);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
 void checkWindows(OsInterface& os)
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "VelkaroSeamCheck";
-    RegisterClassA(&windowClass);
-    auto open = [&](const char* title, int x) {
-        return CreateWindowExA(0, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                               x, 40, 320, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
-    };
-    HWND target = open("Display Settings", 20);
-    HWND other = open("Seam Check Bystander", 400);
-    pumpMessages(300);
-    SetForegroundWindow(other);
-    pumpMessages(300);
-    check(target && other && GetForegroundWindow() == other,
-          "another window is in the foreground at first");
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string command = std::string("\"") + path + "\" target";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        check(false, "window of a second process shown", "CreateProcess failed");
+        return;
+    }
+    WaitForInputIdle(process.hProcess, 5000);
+    HWND target = nullptr;
+    for (int attempt = 0; attempt < 50 && !target; ++attempt) {
+        target = FindWindowA(nullptr, TargetTitle);
+        if (!target)
+            Sleep(100);
+    }
+    HWND own = openWindow("Seam Check Bystander", 400);
+    SetForegroundWindow(own);
+    bool ownInFront = pumpMessagesUntil([&] { return GetForegroundWindow() == own; });
+    check(target && own && ownInFront,
+          "window of a second process shown, another in the foreground");
 
     OsInterface::WindowHandle found = os.findWindow("display settings");
-    check(found == reinterpret_cast<OsInterface::WindowHandle>(target),
+    check(target && found == reinterpret_cast<OsInterface::WindowHandle>(target),
           "title found with letter case ignored");
     check(os.findWindow("Display Properties") == 0, "other title finds nothing");
     check(os.findWindow("Display") == 0, "part of a title finds nothing");
 
     os.activateWindow(found);
-    pumpMessages(300);
-    check(GetForegroundWindow() == target, "activated window is in the foreground");
-    check(GetActiveWindow() == target, "activated window is the active one");
+    bool targetInFront = pumpMessagesUntil([&] { return GetForegroundWindow() == target; });
+    check(target && targetInFront,
+          "window of the other process brought to the foreground");
 
-    DestroyWindow(other);
-    DestroyWindow(target);
+    if (target)
+        PostMessageA(target, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    DestroyWindow(own);
 }
 
 void checkSleep(OsInterface& os)
@@ -219,6 +286,16 @@ int main(int argc, char** argv)
                     ok ? "" : " failed");
         return ok ? 0 : 1;
     }
+    if (mode == "target")
+        return showTargetWindow();
+    if (mode == "wait" && argc > 3) {
+        for (int tenths = std::atoi(argv[3]) * 10; tenths > 0; --tenths) {
+            if (FindWindowA(nullptr, argv[2]))
+                return 0;
+            Sleep(100);
+        }
+        return 1;
+    }
     if (mode == "checks") {
         checkMachineReads(os);
         checkLayersWrite(os);
@@ -227,6 +304,6 @@ int main(int argc, char** argv)
         checkSleep(os);
         return failures ? 1 : 0;
     }
-    std::fprintf(stderr, "usage: seam_check checks|version\n");
+    std::fprintf(stderr, "usage: seam_check checks|version|target|wait TITLE SECONDS\n");
     return 2;
 }

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Cross-builds Velkaro.exe for 32-bit and 64-bit Windows with mingw-w64 and a
+# static Qt: one self-contained .exe per target, no DLL beside it.
+# Usage: scripts/build-windows.sh [--check] [i686] [x86_64]
+#   no target named: both. --check also runs the Win32 seam checks under Wine.
+# VELKARO_QT_ARCHIVES names the folder with qt5.15.8-mingw-ARCH-static.tar.xz
+# (default: toolchains/ in the folder "shared" beside the repository). Without
+# the archives, scripts/build-qt-mingw.sh builds them (about 40 minutes each).
+# VELKARO_WINDOWS_OUT moves the output folder (default build/windows).
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+out=${VELKARO_WINDOWS_OUT:-$repo/build/windows}
+archives=${VELKARO_QT_ARCHIVES:-$repo/../shared/toolchains}
+[ -d "$archives" ] && archives=$(cd "$archives" && pwd)
+own_archives=$out/qt-archives
+
+check=false
+targets=()
+for arg in "$@"; do
+    case "$arg" in
+        --check) check=true ;;
+        i686 | x86_64) targets+=("$arg") ;;
+        *) echo "usage: $0 [--check] [i686] [x86_64]" >&2; exit 2 ;;
+    esac
+done
+[ ${#targets[@]} -gt 0 ] || targets=(i686 x86_64)
+
+# --- (a) Debian packages -----------------------------------------------------
+"$repo/scripts/install-deps.sh" windows
+
+# --- (b) static Qt for each target -------------------------------------------
+unpack_qt() { # arch
+    local arch=$1 name="qt5.15.8-mingw-$1-static.tar.xz" archive=""
+    local qt=$out/qt/$arch
+    for candidate in "$archives/$name" "$own_archives/$name"; do
+        if [ -f "$candidate" ]; then archive=$candidate; break; fi
+    done
+    if [ -z "$archive" ]; then
+        if [ -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ]; then return 0; fi
+        echo "no $name in $archives: building it from Debian's source package"
+        "$repo/scripts/build-qt-mingw.sh" "$arch" "$own_archives"
+        archive=$own_archives/$name
+    fi
+    # Unpack again only when the archive changed since the last time.
+    local stamp
+    stamp="$(readlink -f "$archive") $(stat -c '%s %Y' "$archive")"
+    if [ -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ] && [ "$(cat "$out/qt/$arch.stamp" 2>/dev/null)" = "$stamp" ]; then
+        return 0
+    fi
+    echo "unpacking $archive"
+    rm -rf "$qt" "$out/qt/.unpack-$arch"
+    mkdir -p "$out/qt/.unpack-$arch"
+    tar -C "$out/qt/.unpack-$arch" -xJf "$archive"
+    mv "$out/qt/.unpack-$arch/$arch" "$qt"
+    rmdir "$out/qt/.unpack-$arch"
+    echo "$stamp" >"$out/qt/$arch.stamp"
+}
+
+# --- (c) configure and build ---------------------------------------------------
+generator=()
+command -v ninja >/dev/null && generator=(-G Ninja)
+build_target() { # arch
+    local arch=$1 dir=$out/$1
+    # A build folder keeps its generator; start afresh when it would change.
+    if [ -f "$dir/CMakeCache.txt" ] && ! grep -q "^CMAKE_GENERATOR:INTERNAL=${generator[1]:-Unix Makefiles}\$" "$dir/CMakeCache.txt"; then
+        rm -rf "$dir"
+    fi
+    cmake -S "$repo" -B "$dir" "${generator[@]}" \
+        -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-$arch.cmake" \
+        -DVELKARO_QT_PREFIX="$out/qt/$arch" \
+        -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s \
+        -DBUILD_TESTING=OFF >"$out/$arch-configure.log" 2>&1 \
+        || { cat "$out/$arch-configure.log"; echo "configuring for $arch failed" >&2; exit 1; }
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+mkdir -p "$out/qt"
+for arch in "${targets[@]}"; do
+    unpack_qt "$arch"
+    echo "== building for $arch"
+    build_target "$arch"
+done
+
+# --- (d) where the programs are ----------------------------------------------
+echo
+for arch in "${targets[@]}"; do
+    exe=$out/$arch/src/Velkaro.exe
+    [ -f "$exe" ] || { echo "missing: $exe" >&2; exit 1; }
+    # Qt's CMake files import the static plugins on their own; make sure the
+    # platform and ICO plugins really came along (their metadata is linked
+    # only with them).
+    for plugin in QWindowsIntegrationPlugin QICOPlugin; do
+        "$arch-w64-mingw32-strings" -a "$exe" | grep -x "$plugin" >/dev/null \
+            || { echo "$exe lacks the static Qt plugin $plugin" >&2; exit 1; }
+    done
+    printf '%-7s %s  %s bytes\n' "$arch" "$exe" "$(stat -c %s "$exe")"
+done
+
+if $check; then
+    echo
+    VELKARO_EXE=$out/x86_64/src/Velkaro.exe "$repo/tests/windows/run-seam-checks.sh"
+fi
