@@ -94,6 +94,15 @@ for arch in "${targets[@]}"; do
         "$arch-w64-mingw32-strings" -a "$exe" | grep -x "$plugin" >/dev/null \
             || { echo "$exe lacks the static Qt plugin $plugin" >&2; exit 1; }
     done
+    # Nothing beside the .exe: every DLL it imports ships with Windows.
+    system_dlls="advapi32 dwmapi gdi32 imm32 iphlpapi kernel32 msvcrt netapi32 ole32 oleaut32 shell32 user32 userenv uxtheme version winmm ws2_32 wtsapi32"
+    for dll in $("$arch-w64-mingw32-objdump" -p "$exe" | awk '/DLL Name:/ {print tolower($3)}'); do
+        [[ " $system_dlls " == *" ${dll%.dll} "* ]] || { echo "$exe imports $dll, which Windows does not ship" >&2; exit 1; }
+    done
+    # Its only Windows resources: the aircraft icon group and its seven images.
+    resources=$(wrestool -l "$exe" | sed -E 's/ \[.*//' | tr '\n' ' ')
+    expected="--type=3 --name=1 --language=1033 --type=3 --name=2 --language=1033 --type=3 --name=3 --language=1033 --type=3 --name=4 --language=1033 --type=3 --name=5 --language=1033 --type=3 --name=6 --language=1033 --type=3 --name=7 --language=1033 --type=14 --name='IDI_ICON1' --language=1033 "
+    [ "$resources" = "$expected" ] || { echo "$exe has unexpected resources: $resources" >&2; exit 1; }
     printf '%-7s %s  %s bytes\n' "$arch" "$exe" "$(stat -c %s "$exe")"
 done
 
