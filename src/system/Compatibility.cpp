@@ -2,6 +2,8 @@
 
 #include "OsInterface.h"
 
+#include <QDir>
+
 bool MainWindow::detectOsVersion()
 {
     int platformId = 0;
@@ -25,7 +27,10 @@ bool MainWindow::setCompatibilityLayers()
         layers << QStringLiteral("RUNASADMIN");
     if (layers.isEmpty())
         return false;
-    // The 8-bit registry calls read names in the system's code page.
-    return OsInterface::instance()->writeUserString(Registry::LayersKey, launchPath.toLocal8Bit().toStdString(),
+    // Windows looks the game up by its path with backslashes, while the file
+    // dialog hands out forward slashes; the 8-bit registry calls read names in
+    // the system's code page.
+    const QByteArray valueName = QDir::toNativeSeparators(launchPath).toLocal8Bit();
+    return OsInterface::instance()->writeUserString(Registry::LayersKey, valueName.toStdString(),
                                                     layers.join(QLatin1Char(' ')).toStdString());
 }
