@@ -2,133 +2,70 @@
 #include "MainWindow.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-const QString Program = QStringLiteral("ForceBindIP.exe");
-const QString Library = QStringLiteral("BindIP.dll");
-
-// A launcher folder and a system directory of the test's own.
-struct Folders
-{
-    FakeOs os;
-    QTemporaryDir launcher, system;
-    Folders()
-    {
-        os.systemDir = system.path().toStdString();
-        os.versionAnswers = false; // no preparations should a launch go further than meant
-    }
-    QString program() const { return launcher.filePath(QStringLiteral("velkaro")); }
-};
-
-// Each file holds the name of its folder, so a copy can be told from an original.
-void put(const QTemporaryDir& dir, const QStringList& names, const QByteArray& content)
-{
-    for (const QString& name : names) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    }
-}
-
-QStringList contents(const QTemporaryDir& dir)
-{
-    QStringList found;
-    for (const QString& name : QDir(dir.path()).entryList(QDir::Files, QDir::Name)) {
-        QFile file(dir.filePath(name));
-        file.open(QIODevice::ReadOnly);
-        found << name + QLatin1Char('=') + QString::fromLocal8Bit(file.readAll());
-    }
-    return found;
-}
-
-bool boxTicked(const MainWindow& w)
-{
-    return w.findChild<QCheckBox*>(QStringLiteral("cbForceBindIP"))->isChecked();
-}
-
-} // namespace
 
 class TestForceBindIP : public QObject
 {
     Q_OBJECT
+    FakeOs os;
+
+    static void write(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    static QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "-";
+    }
 
 private slots:
     void install_data()
     {
-        QTest::addColumn<QStringList>("inLauncher");
-        QTest::addColumn<QStringList>("inSystem");
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<QStringList>("afterwards");
-
-        const QStringList both{Program, Library}, none;
-        QTest::newRow("fresh") << both << none << true << QStringList{"BindIP.dll=launcher", "ForceBindIP.exe=launcher"};
-        QTest::newRow("program there, kept") << both << QStringList{Program} << true
-                                             << QStringList{"BindIP.dll=launcher", "ForceBindIP.exe=system"};
-        QTest::newRow("library there, kept") << both << QStringList{Library} << true
-                                             << QStringList{"BindIP.dll=system", "ForceBindIP.exe=launcher"};
-        QTest::newRow("both there, kept") << both << both << true
-                                          << QStringList{"BindIP.dll=system", "ForceBindIP.exe=system"};
-        QTest::newRow("nothing anywhere") << none << none << false << none;
-        QTest::newRow("no library to copy") << QStringList{Program} << none << false
-                                            << QStringList{"ForceBindIP.exe=launcher"};
+        QTest::addColumn<QString>("inLauncher"); // F: ForceBindIP.exe, B: BindIP.dll
+        QTest::addColumn<QString>("inSystem");
+        QTest::addColumn<QByteArray>("afterwards"); // per file l: copied from the launcher folder, s: there before
+        QTest::newRow("fresh") << "FB" << "" << QByteArray("ll");
+        QTest::newRow("library there, kept") << "FB" << "B" << QByteArray("ls");
+        QTest::newRow("both there, kept") << "FB" << "FB" << QByteArray("ss");
+        QTest::newRow("no library to copy") << "F" << "" << QByteArray("l-");
     }
     void install()
     {
-        QFETCH(QStringList, inLauncher);
-        QFETCH(QStringList, inSystem);
-        QFETCH(bool, installed);
-        QFETCH(QStringList, afterwards);
-        Folders f;
-        put(f.launcher, inLauncher, "launcher");
-        put(f.system, inSystem, "system");
-
-        MainWindow w(f.program());
-        const bool before = inSystem.size() == 2;
-        QCOMPARE(w.isForceBindIPInstalled(), before);
-        QCOMPARE(boxTicked(w), before);
-        QCOMPARE(w.installForceBindIP(), installed);
-        QCOMPARE(contents(f.system), afterwards);
+        QFETCH(QString, inLauncher);
+        QFETCH(QString, inSystem);
+        QFETCH(QByteArray, afterwards);
+        QTemporaryDir launcher, system;
+        os.systemDir = system.path().toStdString();
+        for (const QString name : {"ForceBindIP.exe", "BindIP.dll"}) {
+            if (inLauncher.contains(name[0]))
+                write(launcher.filePath(name), "l");
+            if (inSystem.contains(name[0]))
+                write(system.filePath(name), "s");
+        }
+        MainWindow w(launcher.filePath("velkaro"));
+        QCOMPARE(w.findChild<QCheckBox*>("cbForceBindIP")->isChecked(), inSystem.size() == 2);
+        QCOMPARE(w.installForceBindIP(), !afterwards.contains('-')); // installed: both files in place
+        QCOMPARE(read(system.filePath("ForceBindIP.exe")) + read(system.filePath("BindIP.dll")), afterwards);
     }
 
+    // Nothing to copy, so the install fails.
     void failedInstallStopsLaunch()
     {
-        Folders f;
+        QTemporaryDir launcher, system;
+        os.systemDir = system.path().toStdString();
         // A valid game path, so only the failed install can stop the launch.
-        const QByteArray config = "PATH=" + f.launcher.filePath(QStringLiteral("config.txt")).toLocal8Bit() + '\n';
-        put(f.launcher, {QStringLiteral("config.txt")}, config);
-        MainWindow w(f.program());
+        const QByteArray config = "PATH=" + QFile::encodeName(launcher.path()) + '\n';
+        write(launcher.filePath("config.txt"), config);
+        MainWindow w(launcher.filePath("velkaro"));
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-
         QTest::keyClick(&w, Qt::Key_F5);
-
-        QCOMPARE(w.statusBar()->currentMessage(),
-                 QStringLiteral("Unable to install forceBindIP. Make sure for running app with Administrative privileges."));
-        QVERIFY(w.isVisible());
-        QVERIFY(!boxTicked(w));
-        QCOMPARE(contents(f.launcher), QStringList{"config.txt=" + QString::fromLocal8Bit(config)});
-    }
-
-    void successfulInstallTicksBox()
-    {
-        Folders f;
-        put(f.launcher, {Program, Library}, "launcher");
-        MainWindow w(f.program());
-        // No game path: the launch stops right after installing.
-        w.findChild<QLineEdit*>(QStringLiteral("leSCPath"))->clear();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-
-        QTest::keyClick(&w, Qt::Key_F5);
-
-        QVERIFY(boxTicked(w));
-        QCOMPARE(contents(f.system).size(), 2);
-        QVERIFY(w.statusBar()->currentMessage().isEmpty());
-        QVERIFY(w.isVisible());
+        QVERIFY(w.statusBar()->currentMessage().startsWith("Unable to install forceBindIP."));
+        QVERIFY(w.isVisible() && !w.findChild<QCheckBox*>("cbForceBindIP")->isChecked());
+        QCOMPARE(read(launcher.filePath("config.txt")), config);
     }
 };
 

@@ -1,63 +1,44 @@
 // The launcher window over real kernel interfaces. Run by run-in-netns.sh,
 // each test function in the private network namespace built for it.
-#include "../FakeOs.h"
 #include "MainWindow.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 class TestKernelInterfaces : public QObject
 {
     Q_OBJECT
-
-    FakeOs os;
     QTemporaryDir launcher;
-    QScopedPointer<MainWindow> w;
 
-    QStringList items() const
+    // buttons: the Hamachi and list choices and Launch, each "-" disabled, "x" checked, "o" neither.
+    void expect(const QStringList& items, const QString& hamachi, const QString& buttons)
     {
-        const auto box = w->findChild<QComboBox*>(QStringLiteral("cbNetworks"));
+        MainWindow w(launcher.filePath(QStringLiteral("velkaro")));
+        const auto* list = w.findChild<QComboBox*>(QStringLiteral("cbNetworks"));
         QStringList texts;
-        for (int i = 0; i < box->count(); ++i)
-            texts << box->itemText(i);
-        return texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+        QCOMPARE(texts, items);
+        QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("leHamachiIP"))->text(), hamachi);
+        QString seen;
+        for (const char* name : {"rbHamachi", "rbSelNetwork", "btnLaunch"}) {
+            const auto* button = w.findChild<QAbstractButton*>(QLatin1String(name));
+            seen += !button->isEnabled() ? '-' : button->isChecked() ? 'x' : 'o';
+        }
+        QCOMPARE(seen, buttons);
     }
-    QRadioButton* radio(const char* name) const { return w->findChild<QRadioButton*>(QLatin1String(name)); }
 
 private slots:
-    void init()
-    {
-        os.systemDir = launcher.path().toStdString();
-        w.reset(new MainWindow(launcher.filePath(QStringLiteral("velkaro"))));
-    }
-
+    // v6only holds IPv6 addresses alone; bare is down without any address.
     void withHamachi()
     {
-        // v6only holds IPv6 addresses alone; bare is down without any address.
-        QCOMPARE(items(), (QStringList{"lo | 127.0.0.1", "Hamachi | 25.1.2.3", "lan0 | 25.9.9.9", "bare | NOT connected"}));
-        QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("leHamachiIP"))->text(), QStringLiteral("25.1.2.3"));
-        QVERIFY(radio("rbHamachi")->isChecked() && radio("rbHamachi")->isEnabled());
-        QVERIFY(!radio("rbSelNetwork")->isChecked());
+        expect({"lo | 127.0.0.1", "Hamachi | 25.1.2.3", "lan0 | 25.9.9.9", "bare | NOT connected"}, "25.1.2.3", "xoo");
     }
-
-    void withoutHamachi()
-    {
-        QCOMPARE(items(), (QStringList{"lo | 127.0.0.1", "lan0 | 25.9.9.9", "hamachi | 25.4.4.4"}));
-        QVERIFY(w->findChild<QLineEdit*>(QStringLiteral("leHamachiIP"))->text().isEmpty());
-        QVERIFY(!radio("rbHamachi")->isChecked() && !radio("rbHamachi")->isEnabled());
-        QVERIFY(radio("rbSelNetwork")->isChecked() && radio("rbSelNetwork")->isEnabled());
-    }
-
-    void withoutAnyRecord()
-    {
-        QCOMPARE(items(), QStringList());
-        QVERIFY(!radio("rbHamachi")->isEnabled() && !radio("rbSelNetwork")->isEnabled());
-        QVERIFY(!w->findChild<QPushButton*>(QStringLiteral("btnLaunch"))->isEnabled());
-    }
+    void withoutHamachi() { expect({"lo | 127.0.0.1", "lan0 | 25.9.9.9", "hamachi | 25.4.4.4"}, "", "-xo"); }
+    void withoutAnyRecord() { expect({}, "", "---"); }
 };
 
 QTEST_MAIN(TestKernelInterfaces)

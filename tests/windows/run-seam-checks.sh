@@ -131,9 +131,9 @@ check_version() { # label, expected "platform major", winecfg names...
     fi
     local line
     line=$(timeout 30 "$WINE" "$exe" version 2>&1 | tr -d '\r')
-    read -r word platform major minor rest <<<"$line"
+    read -r word platform major rest <<<"$line"
     if [ "${word:-}" = version ] && [ "$platform $major" = "$expected" ] && [ -z "${rest:-}" ]; then
-        pass "$label: platform $platform, version $major.$minor"
+        pass "$label: platform $platform, major version $major"
     else
         fail "$label: expected platform and major \"$expected\", got \"$line\""
     fi
