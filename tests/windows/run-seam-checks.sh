@@ -7,76 +7,10 @@
 set -uo pipefail
 
 repo=$(cd "$(dirname "$0")/../.." && pwd)
-passed=0
-failed=0
-
-pass() { echo "PASS $*"; passed=$((passed + 1)); }
-fail() { echo "FAIL $*"; failed=$((failed + 1)); }
-finish() {
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit
-}
-
-# --- tools: install what is missing, skip only when that is impossible -----
-find_wine() {
-    local candidate
-    for candidate in wine wine64 /usr/lib/wine/wine64; do
-        if command -v "$candidate" >/dev/null 2>&1; then
-            command -v "$candidate"
-            return 0
-        fi
-    done
-    return 1
-}
-
-missing=()
-command -v x86_64-w64-mingw32-g++ >/dev/null || missing+=(g++-mingw-w64-x86-64)
-command -v i686-w64-mingw32-g++ >/dev/null || missing+=(g++-mingw-w64-i686)
-find_wine >/dev/null || missing+=(wine wine64)
-command -v xvfb-run >/dev/null || missing+=(xvfb)
-command -v xauth >/dev/null || missing+=(xauth)
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "installing ${missing[*]}"
-    if [ "$(id -u)" -eq 0 ]; then
-        export DEBIAN_FRONTEND=noninteractive
-        { apt-get install -y -qq "${missing[@]}" || { apt-get update -qq && apt-get install -y -qq "${missing[@]}"; }; } >/dev/null 2>&1
-    fi
-fi
-command -v x86_64-w64-mingw32-g++ >/dev/null || { echo "SKIPPED: mingw-w64 (x86_64-w64-mingw32-g++) cannot be installed"; exit 0; }
-WINE=$(find_wine) || { echo "SKIPPED: Wine cannot be installed"; exit 0; }
-if ! command -v xvfb-run >/dev/null || ! command -v xauth >/dev/null; then
-    echo "SKIPPED: Wine needs a display and Xvfb cannot be installed"
-    exit 0
-fi
-
-# A virtual display of our own, so that a desktop's focus cannot disturb the
-# foreground checks.
-if [ -z "${VELKARO_SEAM_XVFB:-}" ]; then
-    VELKARO_SEAM_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-
-work=$(mktemp -d)
-WINEPREFIX=$(mktemp -d)
-export WINEPREFIX
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer prompts
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
-# The server leaves its socket folder behind, named after the prefix folder.
-read -r prefix_device prefix_inode < <(stat -c '%d %i' "$WINEPREFIX")
-server_dir=$(printf 'server-%x-%x' "$prefix_device" "$prefix_inode")
-# shellcheck disable=SC2317 # called by the trap
-cleanup() {
-    "$wineserver" -k >/dev/null 2>&1
-    "$wineserver" -w >/dev/null 2>&1
-    rm -rf "$work" "$WINEPREFIX"
-    local socket_dir
-    for socket_dir in /tmp/wine-*/"$server_dir"; do
-        [ -d "$socket_dir" ] && rm -rf "$socket_dir" && rmdir "$(dirname "$socket_dir")" 2>/dev/null
-    done
-    return 0
-}
-trap cleanup EXIT
+wine_tools="i686-w64-mingw32-g++:g++-mingw-w64-i686"
+xvfb_flag=VELKARO_SEAM_XVFB
+# shellcheck source=wine-common.sh
+. "$repo/tests/windows/wine-common.sh"
 
 # --- build -----------------------------------------------------------------
 build() { # arch
@@ -84,21 +18,12 @@ build() { # arch
         "$repo/tests/windows/seam_check.cpp" "$repo/src/system/OsInterfaceWin.cpp" \
         -o "$work/seam_check-$1.exe"
 }
-if build x86_64; then pass "64-bit seam check builds"; else fail "64-bit seam check builds"; finish; fi
-if command -v i686-w64-mingw32-g++ >/dev/null; then
-    if build i686; then pass "32-bit seam check builds and links"; else fail "32-bit seam check builds and links"; fi
-else
-    echo "note: no i686-w64-mingw32-g++, 32-bit build not checked"
-fi
+check "64-bit seam check builds" build x86_64
+check "32-bit seam check builds and links" build i686
 exe="$work/seam_check-x86_64.exe"
+[ -f "$exe" ] || finish
 
-# --- Wine prefix -----------------------------------------------------------
-if ! timeout 120 "$WINE" wineboot -i >"$work/wineboot.log" 2>&1; then
-    cat "$work/wineboot.log"
-    fail "fresh Wine prefix"
-    finish
-fi
-"$wineserver" -w
+make_prefix
 
 # --- the checks the program makes itself -----------------------------------
 timeout 60 "$WINE" "$exe" checks >"$work/checks.log" 2>&1
@@ -115,13 +40,6 @@ fi
 # Raw numbers; the launcher itself maps them to a level. A 64-bit prefix
 # knows no plain "winxp", only "winxp64" (5.2). Without a manifest naming
 # Windows 10, Windows 10 reports itself as 6.2.
-set_windows() {
-    local name
-    for name in "$@"; do
-        "$WINE" winecfg.exe -v "$name" >/dev/null 2>&1 && return 0
-    done
-    return 1
-}
 check_version() { # label, expected "platform major", winecfg names...
     local label=$1 expected=$2
     shift 2
@@ -155,7 +73,7 @@ if [ -f "$app" ]; then
     else
         fail "$app shows no window titled \"$app_title\" under Wine"
     fi
-    "$wineserver" -k >/dev/null 2>&1
+    stop_wine
     wait
 else
     echo "note: $app not built (scripts/build-windows.sh), launcher start not checked"

@@ -10,79 +10,20 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
-passed=0
-failed=0
-pass() { echo "PASS $*"; passed=$((passed + 1)); }
-fail() { echo "FAIL $*"; failed=$((failed + 1)); }
-check() { # label, then a command whose status decides
-    local label=$1
-    shift
-    if "$@"; then pass "$label"; else fail "$label"; fi
-}
-finish() {
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit
-}
-
-# --- tools --------------------------------------------------------------------
-find_wine() {
-    local candidate
-    for candidate in wine wine64 /usr/lib/wine/wine64; do
-        command -v "$candidate" >/dev/null 2>&1 && { command -v "$candidate"; return 0; }
-    done
-    return 1
-}
-missing=()
-command -v x86_64-w64-mingw32-gcc >/dev/null || missing+=(gcc-mingw-w64-x86-64)
-find_wine >/dev/null || missing+=(wine wine64)
-command -v xvfb-run >/dev/null || missing+=(xvfb xauth)
-command -v xdotool >/dev/null || missing+=(xdotool)
-command -v compare >/dev/null || missing+=(imagemagick)
-command -v xprop >/dev/null || missing+=(x11-utils)
-if [ ${#missing[@]} -gt 0 ] && [ "$(id -u)" -eq 0 ]; then
-    echo "installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    { apt-get install -y -qq "${missing[@]}" || { apt-get update -qq && apt-get install -y -qq "${missing[@]}"; }; } >/dev/null 2>&1
-fi
-for tool in x86_64-w64-mingw32-gcc xvfb-run xdotool import compare xprop; do
-    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool cannot be installed"; exit 0; }
-done
-WINE=$(find_wine) || { echo "SKIPPED: Wine cannot be installed"; exit 0; }
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
-
-# A display of our own: no desktop focus disturbs the foreground check.
-if [ -z "${VELKARO_WINE_XVFB:-}" ]; then
-    VELKARO_WINE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
+wine_tools="xdotool:xdotool import:imagemagick compare:imagemagick xprop:x11-utils"
+xvfb_flag=VELKARO_WINE_XVFB
+# shellcheck source=../windows/wine-common.sh
+. "$repo/tests/windows/wine-common.sh"
 
 # --- build --------------------------------------------------------------------
 app_exe=${VELKARO_EXE:-$repo/build/windows/x86_64/src/Velkaro.exe}
 if [ ! -f "$app_exe" ]; then
     "$repo/scripts/build-windows.sh" x86_64 >/dev/null || { fail "Velkaro.exe builds"; finish; }
 fi
-work=$(mktemp -d)
-WINEPREFIX=$(mktemp -d)
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-read -r prefix_device prefix_inode < <(stat -c '%d %i' "$WINEPREFIX")
-server_dir=$(printf 'server-%x-%x' "$prefix_device" "$prefix_inode")
-stop_wine() { "$wineserver" -k >/dev/null 2>&1; "$wineserver" -w >/dev/null 2>&1; }
-cleanup() {
-    stop_wine
-    rm -rf "$work" "$WINEPREFIX"
-    local socket_dir
-    for socket_dir in /tmp/wine-*/"$server_dir" /tmp/.wine-*/"$server_dir"; do
-        [ -d "$socket_dir" ] && rm -rf "$socket_dir" && rmdir "$(dirname "$socket_dir")" 2>/dev/null
-    done
-    return 0
-}
-trap cleanup EXIT
 x86_64-w64-mingw32-gcc -municode -mwindows -O1 -Wall -Wextra -s "$here/standin.c" -o "$work/standin.exe" \
     || { fail "stand-in builds"; finish; }
 
-# --- prefix -------------------------------------------------------------------
-timeout 120 "$WINE" wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; fail "fresh Wine prefix"; finish; }
-"$wineserver" -w
+make_prefix
 drive_c=$WINEPREFIX/drive_c
 app=$drive_c/Velkaro
 system32=$drive_c/windows/system32
@@ -95,7 +36,6 @@ layers_key='HKCU\Software\Microsoft\Windows NT\CurrentVersion\AppCompatFlags\Lay
 export VELKARO_STANDIN_LOG='C:\runs.log'
 log=$drive_c/runs.log
 
-set_windows() { "$WINE" winecfg.exe -v "$1" >/dev/null 2>&1; }
 hex() { od -An -tx1 -v | tr -d ' \n'; }
 layers_value() { "$WINE" "$work/standin.exe" reg "$1" 2>/dev/null | tr -d '\r'; }
 # The launcher's window, found by title once visible.
@@ -196,37 +136,40 @@ check "win7: the display applet ends with the launcher" applet_gone
 # --- c. ForceBindIP installation (Windows 7) ----------------------------------
 # Compares the ForceBindIP indicator box with the Windows version one below
 # it (ticked on Windows 7): both disabled check boxes of the same style.
-indicator_state() { # window: "same", "different" or "unpainted"
-    local shot=$work/shot.png
+indicator_state() { # expected ("same" or "different"), window
+    # A window still painting can differ for a moment: look again until the
+    # expected answer or five looks.
+    local shot=$work/shot.png state=unpainted
     for _ in 1 2 3 4 5; do
         sleep 0.5
-        import -window "$1" "$shot" 2>/dev/null || continue
+        import -window "$2" "$shot" 2>/dev/null || continue
         convert "$shot" -crop 13x13+11+14 +repage "$work/forcebindip.png"
         convert "$shot" -crop 13x13+11+39 +repage "$work/version.png"
         # A ticked box is never one flat colour.
         [ "$(convert "$work/version.png" -format '%k' info:)" -gt 1 ] || continue
         if [ "$(compare -metric AE "$work/forcebindip.png" "$work/version.png" null: 2>&1)" = 0 ]; then
-            echo same >"$work/indicator"
+            state=same
         else
-            echo different >"$work/indicator"
+            state=different
         fi
-        return
+        [ "$state" = "$1" ] && break
     done
-    echo unpainted >"$work/indicator"
+    echo "$state" >"$work/indicator"
 }
 rm -f "$system32/ForceBindIP.exe" "$system32/BindIP.dll"
 echo 'launcher copy of BindIP.dll' >"$app/BindIP.dll"
 echo 'BindIP.dll installed before' >"$system32/BindIP.dll"
 cp "$system32/BindIP.dll" "$work/BindIP.before"
 printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" >"$app/config.txt"
-shot_then_press() { indicator_state "$2"; press "$1" "$2"; }
-run_launcher shot_then_press F5
+unticked_then_press() { indicator_state different "$2"; press "$1" "$2"; }
+ticked_then_press() { indicator_state same "$2"; press "$1" "$2"; }
+run_launcher unticked_then_press F5
 check "install: indicator unticked before the install ($(cat "$work/indicator"))" [ "$(cat "$work/indicator")" = different ]
 check "install: ForceBindIP.exe copied into C:\\windows\\system32" cmp -s "$system32/ForceBindIP.exe" "$app/ForceBindIP.exe"
 check "install: the BindIP.dll already there is left byte for byte" cmp -s "$system32/BindIP.dll" "$work/BindIP.before"
 check "install: the launch goes on to forcebindip (exit $rc)" \
     [ "$rc/$(runs)" = "0/forcebindip.exe run 1" ]
-run_launcher shot_then_press Escape
+run_launcher ticked_then_press Escape
 check "install: indicator ticked at the next start ($(cat "$work/indicator"))" [ "$(cat "$work/indicator")" = same ]
 
 # --- e. Icon, About, and a path typed with forward slashes (Windows 7) -------
