@@ -3,8 +3,11 @@
 
 #include "OsInterface.h"
 
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 
 #include <algorithm>
 #include <map>
@@ -36,14 +39,20 @@ public:
     }
 
     std::map<std::pair<std::string, std::string>, std::string> machineValues;
-    std::map<std::pair<std::string, std::string>, std::string> userValues;
-    bool userWritesFail = false;
     std::string systemDir;
     QStringList windowTitles;
 
-    // What the launcher did, in order: "write <name>=<data>", "sleep <ms>",
-    // "find <title>", "activate <title>".
-    QStringList calls;
+    // When set, each thing the launcher does is appended to this file as one
+    // line, in order: "write <name>=<data>", "sleep <ms>", "find <title>",
+    // "activate <title>". Programs the test stands in for may log there too.
+    QString logPath;
+    void record(const QString& line)
+    {
+        QFile log(logPath);
+        if (!logPath.isEmpty() && log.open(QIODevice::Append))
+            log.write(line.toUtf8() + '\n');
+        recordedUpTo = log.size();
+    }
 
     bool readMachineString(const std::string& subKey, const std::string& valueName, std::string& value) override
     {
@@ -53,12 +62,9 @@ public:
         value = it->second;
         return true;
     }
-    bool writeUserString(const std::string& subKey, const std::string& valueName, const std::string& data) override
+    bool writeUserString(const std::string&, const std::string& valueName, const std::string& data) override
     {
-        calls << QStringLiteral("write %1=%2").arg(QString::fromStdString(valueName), QString::fromStdString(data));
-        if (userWritesFail)
-            return false;
-        userValues[{subKey, valueName}] = data;
+        record(QStringLiteral("write %1=%2").arg(QString::fromStdString(valueName), QString::fromStdString(data)));
         return true;
     }
     bool queryVersion(int& platform, int& major) override
@@ -76,7 +82,7 @@ public:
     WindowHandle findWindow(const std::string& title) override
     {
         const QString wanted = QString::fromStdString(title);
-        calls << QStringLiteral("find ") + wanted;
+        record(QStringLiteral("find ") + wanted);
         for (int i = 0; i < windowTitles.size(); ++i) {
             if (windowTitles.at(i).compare(wanted, Qt::CaseInsensitive) == 0)
                 return static_cast<WindowHandle>(i + 1);
@@ -85,12 +91,19 @@ public:
     }
     void activateWindow(WindowHandle window) override
     {
-        calls << QStringLiteral("activate ") + windowTitles.value(static_cast<int>(window) - 1);
+        record(QStringLiteral("activate ") + windowTitles.value(static_cast<int>(window) - 1));
     }
+    // With a log, a pause first lets a program started just before it log there
+    // (3 s at most), as a real pause lets it show up.
     void sleepMs(unsigned milliseconds) override
     {
-        calls << QStringLiteral("sleep %1").arg(milliseconds);
+        for (QDeadlineTimer t(3000); !logPath.isEmpty() && QFile(logPath).size() <= recordedUpTo && !t.hasExpired();)
+            QThread::msleep(10);
+        record(QStringLiteral("sleep %1").arg(milliseconds));
     }
+
+private:
+    qint64 recordedUpTo = 0;
 };
 
 #endif // VELKARO_TESTS_FAKEOS_H
