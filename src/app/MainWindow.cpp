@@ -36,15 +36,11 @@ MainWindow::MainWindow(QString programPath, QWidget* parent)
     const bool configRead = loadConfig();
     ui->leSCPath->setText(configRead ? gamePath : registryGamePath);
 
-    QCheckBox* const optionBoxes[] = {ui->cbFirewallException, ui->cbCompabilityParams, ui->cbPaletteTricks,
-                                      ui->cbAdministrator};
-    const std::int32_t flags[] = {options.firewallException, options.compatibility, options.paletteTricks,
-                                  options.runAsAdministrator};
-    for (QCheckBox* box : optionBoxes)
+    for (const auto& [box, flag] : optionBoxes())
         box->setEnabled(vistaOrLater);
     if (vistaOrLater) {
-        for (int i = 0; i < 4; ++i)
-            optionBoxes[i]->setChecked(flags[i] != 0);
+        for (const auto& [box, flag] : optionBoxes())
+            box->setChecked(*flag != 0);
     }
 
     collectNetworks();
@@ -85,6 +81,14 @@ MainWindow::~MainWindow()
     }
 }
 
+std::array<std::pair<QCheckBox*, std::int32_t*>, 4> MainWindow::optionBoxes()
+{
+    return {{{ui->cbFirewallException, &options.firewallException},
+             {ui->cbCompabilityParams, &options.compatibility},
+             {ui->cbPaletteTricks, &options.paletteTricks},
+             {ui->cbAdministrator, &options.runAsAdministrator}}};
+}
+
 bool MainWindow::isValidPath(const QString& path) const
 {
     return path.length() >= 2 && QFile::exists(path);
@@ -112,14 +116,8 @@ void MainWindow::onClose()
 
 void MainWindow::onLaunch()
 {
-    const std::pair<QCheckBox*, std::int32_t*> boxes[] = {
-        {ui->cbFirewallException, &options.firewallException},
-        {ui->cbCompabilityParams, &options.compatibility},
-        {ui->cbPaletteTricks, &options.paletteTricks},
-        {ui->cbAdministrator, &options.runAsAdministrator},
-    };
     // Disabled boxes (before Vista) keep the flags as loaded.
-    for (const auto& [box, flag] : boxes) {
+    for (const auto& [box, flag] : optionBoxes()) {
         if (box->isEnabled())
             *flag = box->isChecked() ? 1 : 0;
     }

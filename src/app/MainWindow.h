@@ -5,11 +5,14 @@
 #include <QProcess>
 #include <QString>
 
+#include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "NetworkEntry.h"
 
+class QCheckBox;
 struct MainWindowForm;
 
 // The four launch options; 0 is off, any other value on. Kept as integers
@@ -62,6 +65,9 @@ private slots:
     void onAbout();
 
 private:
+    // The four option boxes with the flags they show, in their order.
+    std::array<std::pair<QCheckBox*, std::int32_t*>, 4> optionBoxes();
+
     MainWindowForm* ui = nullptr;
     QString appPath;
     QString appDir;

@@ -18,7 +18,8 @@ public:
     // HKEY_LOCAL_MACHINE\subKey, value valueName, read into a zero-filled
     // 1024-byte buffer. On success value holds the bytes up to the first zero,
     // never beyond the buffer. False when the key or value is missing or the
-    // value does not fit.
+    // value does not fit. A 64-bit build reads the 32-bit view, where a
+    // 32-bit installer writes.
     virtual bool readMachineString(const std::string& subKey, const std::string& valueName,
                                    std::string& value) = 0;
 
