@@ -3,12 +3,12 @@
 # Usage: scripts/install-deps.sh [run|test|windows]...
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qtbase5-dev qtbase5-dev-tools libqt5network5 xvfb xauth x11-utils x11-apps imagemagick)
+packages=(cmake ninja-build g++ qtbase5-dev qtbase5-dev-tools libqt5network5 fonts-dejavu-core xvfb xauth x11-utils xdotool imagemagick)
 for what in "$@"; do
     case "$what" in
         run) ;;
-        test) packages+=(xdotool iproute2 clang libclang-rt-14-dev util-linux) ;;
-        windows) packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64 wine wine64 xz-utils xdotool icoutils) ;;
+        test) packages+=(iproute2 clang libclang-rt-14-dev pkg-config util-linux procps) ;;
+        windows) packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64 wine wine64 xz-utils icoutils python3 procps) ;;
         *) echo "unknown set: $what" >&2; exit 2 ;;
     esac
 done
