@@ -2,6 +2,7 @@
 #include "FakeOs.h"
 #include "FileDialog.h"
 #include "MainWindow.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -35,7 +36,7 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         game = dir->filePath("Star Craft.exe");
         configPath = dir->filePath("config.txt");
-        QFile(game).open(QIODevice::WriteOnly);
+        writeFile(game);
     }
     void cleanup()
     {
@@ -177,9 +178,7 @@ private slots:
         QFETCH(bool, fromFrame);
         QFETCH(bool, saved);
         const QByteArray loaded = "PATH=" + game.toLatin1() + "\nFIREWALL_EXCEPTION=0\nPALETTE=7\n";
-        QFile config(configPath);
-        QVERIFY(config.open(QIODevice::WriteOnly) && config.write(loaded) == loaded.size());
-        config.close();
+        writeFile(configPath, loaded);
         makeWindow();
         const QString text = path.isEmpty() ? path : QDir(dir->path()).filePath(path);
         widget<QLineEdit>("leSCPath")->setText(text);
@@ -189,8 +188,7 @@ private slots:
         else
             QTest::mouseClick(widget("btnCancel"), Qt::LeftButton);
         QVERIFY(!window->isVisible());
-        QVERIFY(config.open(QIODevice::ReadOnly));
-        QCOMPARE(config.readAll(), saved ? "PATH=" + text.toLatin1()
+        QCOMPARE(readFile(configPath), saved ? "PATH=" + text.toLatin1()
                                                + "\nFIREWALL_EXCEPTION=0\nCOMPABILITY=1\nPALETTE=7\nADMINISTRATOR=1\n"
                                          : loaded);
     }

@@ -39,10 +39,11 @@ std::array<std::int32_t*, 4> flagsOf(LaunchOptions& options)
             &options.runAsAdministrator};
 }
 
-std::int32_t* flagFor(LaunchOptions& options, const QString& key)
+// Where a key stands among the flag keys, or -1 for any other key.
+int flagIndex(const QString& key)
 {
     const auto* found = std::find(std::begin(FlagKeys), std::end(FlagKeys), key);
-    return found == std::end(FlagKeys) ? nullptr : flagsOf(options)[found - std::begin(FlagKeys)];
+    return found == std::end(FlagKeys) ? -1 : static_cast<int>(found - std::begin(FlagKeys));
 }
 
 // The key and value a line holds, or an empty key when it holds none the
@@ -54,7 +55,7 @@ std::pair<QString, QString> parseLine(const QString& line)
         const QString key = match.captured(1);
         if (key == PathKey)
             return {key, match.captured(2).trimmed()};
-        if (std::find(std::begin(FlagKeys), std::end(FlagKeys), key) != std::end(FlagKeys))
+        if (flagIndex(key) >= 0)
             return {key, match.captured(2)};
     }
     const QRegularExpressionMatch path = pathLinePattern().match(line);
@@ -85,10 +86,10 @@ bool MainWindow::loadConfig()
         if (key == PathKey) {
             if (isValidPath(value))
                 gamePath = value;
-        } else if (std::int32_t* flag = flagFor(options, key)) {
+        } else if (const int flag = flagIndex(key); flag >= 0) {
             bool ok = false;
             const int number = value.trimmed().toInt(&ok, 10);
-            *flag = ok ? number : 0;
+            *flagsOf(options)[flag] = ok ? number : 0;
         }
     }
     return true;

@@ -4,6 +4,7 @@
 // held at each step outside the launcher.
 #include "FakeOs.h"
 #include "MainWindow.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -15,12 +16,6 @@
 using L = QStringList;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // What config.txt must hold; flags: firewall, compatibility, palette, administrator.
 QByteArray saved(const QString& path, const QString& f = "1111")
@@ -46,12 +41,7 @@ class TestLaunch : public QObject
     template <typename T> T* child(const char* name) { return w->findChild<T*>(QLatin1String(name)); }
     QString touch(const QString& relative, const QByteArray& content = {})
     {
-        const QString path = tmp->filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(content);
-        return path;
+        return writeFile(tmp->filePath(relative), content);
     }
     void open(const QString& path)
     {

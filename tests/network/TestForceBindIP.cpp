@@ -1,5 +1,6 @@
-#include "../FakeOs.h"
+#include "FakeOs.h"
 #include "MainWindow.h"
+#include "TestFiles.h"
 
 #include <QCheckBox>
 #include <QStatusBar>
@@ -10,16 +11,6 @@ class TestForceBindIP : public QObject
     Q_OBJECT
     FakeOs os;
 
-    static void write(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    static QByteArray read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : "-";
-    }
 
 private slots:
     void install_data()
@@ -41,14 +32,14 @@ private slots:
         os.systemDir = system.path().toStdString();
         for (const QString name : {"ForceBindIP.exe", "BindIP.dll"}) {
             if (inLauncher.contains(name[0]))
-                write(launcher.filePath(name), "l");
+                writeFile(launcher.filePath(name), "l");
             if (inSystem.contains(name[0]))
-                write(system.filePath(name), "s");
+                writeFile(system.filePath(name), "s");
         }
         MainWindow w(launcher.filePath("velkaro"));
         QCOMPARE(w.findChild<QCheckBox*>("cbForceBindIP")->isChecked(), inSystem.size() == 2);
         QCOMPARE(w.installForceBindIP(), !afterwards.contains('-')); // installed: both files in place
-        QCOMPARE(read(system.filePath("ForceBindIP.exe")) + read(system.filePath("BindIP.dll")), afterwards);
+        QCOMPARE(readFile(system.filePath("ForceBindIP.exe"), "-") + readFile(system.filePath("BindIP.dll"), "-"), afterwards);
     }
 
     // Nothing to copy, so the install fails.
@@ -58,14 +49,14 @@ private slots:
         os.systemDir = system.path().toStdString();
         // A valid game path, so only the failed install can stop the launch.
         const QByteArray config = "PATH=" + QFile::encodeName(launcher.path()) + '\n';
-        write(launcher.filePath("config.txt"), config);
+        writeFile(launcher.filePath("config.txt"), config);
         MainWindow w(launcher.filePath("velkaro"));
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_F5);
         QVERIFY(w.statusBar()->currentMessage().startsWith("Unable to install forceBindIP."));
         QVERIFY(w.isVisible() && !w.findChild<QCheckBox*>("cbForceBindIP")->isChecked());
-        QCOMPARE(read(launcher.filePath("config.txt")), config);
+        QCOMPARE(readFile(launcher.filePath("config.txt"), "-"), config);
     }
 };
 

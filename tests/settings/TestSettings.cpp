@@ -1,5 +1,6 @@
 #include "FakeOs.h"
 #include "MainWindow.h"
+#include "TestFiles.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -22,29 +23,15 @@ class TestSettings : public QObject
                + "\nADMINISTRATOR=" + QByteArray::number(admin) + '\n';
     }
     QString launcher() const { return dir->filePath("velkaro"); }
-    QString touch(const QString& relative) const
-    {
-        const QString path = dir->filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile(path).open(QIODevice::WriteOnly);
-        return path;
-    }
+    QString touch(const QString& relative) const { return writeFile(dir->filePath(relative)); }
     // %G stands for an existing game file, %D for an existing folder, %0 for a zero byte.
     QByteArray fill(const QString& text) const
     {
         return text.toLatin1().replace("%G", game.toLatin1()).replace("%D", dir->path().toLatin1())
             .replace("%0", QByteArray(1, '\0'));
     }
-    void writeConfig(const QByteArray& bytes) const
-    {
-        QFile file(dir->filePath("config.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    QByteArray readConfig() const
-    {
-        QFile file(dir->filePath("config.txt"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeConfig(const QByteArray& bytes) const { writeFile(dir->filePath("config.txt"), bytes); }
+    QByteArray readConfig() const { return readFile(dir->filePath("config.txt")); }
 
 private slots:
     void init()
