@@ -1,8 +1,13 @@
 #include "MainWindow.h"
 
+#include "DlgAbout.h"
 #include "FileDialog.h"
 #include "MainWindowForm.h"
+#include "OsInterface.h"
+#include "PopupEscape.h"
+#include "System.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -68,6 +73,7 @@ MainWindow::MainWindow(QString programPath, QWidget* parent)
     connect(ui->btnLaunch, &QPushButton::pressed, this, &MainWindow::onLaunch);
     connect(ui->btnBrowse, &QPushButton::pressed, this, &MainWindow::onBrowse);
     connect(ui->btnAbout, &QPushButton::pressed, this, &MainWindow::onAbout);
+    qApp->installEventFilter(new PopupEscape(this));
 }
 
 MainWindow::~MainWindow()
@@ -91,7 +97,91 @@ std::array<std::pair<QCheckBox*, std::int32_t*>, 4> MainWindow::optionBoxes()
 
 bool MainWindow::isValidPath(const QString& path) const
 {
-    return path.length() >= 2 && QFile::exists(path);
+    return ::isValidPath(path);
+}
+
+bool MainWindow::loadConfig()
+{
+    options = LaunchOptions{1, 1, 1, 1};
+    QByteArray bytes;
+    if (!readTextFile(configPath, bytes))
+        return false;
+    readConfig(bytes, gamePath, options);
+    return true;
+}
+
+bool MainWindow::saveConfig()
+{
+    return replaceTextFile(configPath, writeConfig(gamePath, options));
+}
+
+void MainWindow::lookupInstallPath()
+{
+    const QString path = installedGamePath(*OsInterface::instance());
+    if (!path.isEmpty())
+        registryGamePath = path;
+}
+
+void MainWindow::collectNetworks()
+{
+    const std::vector<NetworkEntry> found = networkEntries(hostInterfaces());
+    networks.insert(networks.end(), found.begin(), found.end());
+}
+
+QString MainWindow::findHamachiIP() const
+{
+    return hamachiAddress(networks);
+}
+
+QString MainWindow::systemDirectory() const
+{
+    return ::systemDirectory(*OsInterface::instance());
+}
+
+bool MainWindow::isForceBindIPInstalled() const
+{
+    return isForceBindIPIn(systemDirectory());
+}
+
+bool MainWindow::installForceBindIP()
+{
+    return copyForceBindIP(appDir, systemDirectory());
+}
+
+bool MainWindow::detectOsVersion()
+{
+    int platformId = 0;
+    int majorVersion = 0;
+    if (!OsInterface::instance()->queryVersion(platformId, majorVersion))
+        return false;
+    osVersionLevel = versionLevel(platformId, majorVersion);
+    return true;
+}
+
+bool MainWindow::setCompatibilityLayers()
+{
+    const QString layers = compatibilityLayers(options.compatibility != 0, options.runAsAdministrator != 0);
+    if (layers.isEmpty())
+        return false;
+    // Windows looks the game up by its path with backslashes; the 8-bit
+    // registry calls take names in the system's code page.
+    const QByteArray valueName = QDir::toNativeSeparators(launchPath).toLocal8Bit();
+    return OsInterface::instance()->writeUserString(Registry::LayersKey, valueName.toStdString(),
+                                                    layers.toStdString());
+}
+
+void MainWindow::addFirewallExceptions()
+{
+    const QString netsh = systemProgram(systemDirectory(), QStringLiteral("netsh"));
+    QProcess::execute(netsh, firewallProgramRule(QDir::toNativeSeparators(launchPath)));
+    QProcess::execute(netsh, firewallPortRule());
+}
+
+bool MainWindow::runPaletteTricks()
+{
+    displayProcess.start(systemProgram(systemDirectory(), QStringLiteral("rundll32.exe")),
+                         {QStringLiteral("shell32.dll,Control_RunDLL"), QStringLiteral("desk.cpl")});
+    return activateDisplaySettings(*OsInterface::instance());
 }
 
 void MainWindow::onBrowse()
@@ -100,7 +190,8 @@ void MainWindow::onBrowse()
                                                        tr("Executable (*.exe)"));
     if (path.isEmpty() || !isValidPath(path))
         return;
-    gamePath = path;
+    // The dialog hands out forward slashes; Windows users read and pass backslashes.
+    gamePath = QDir::toNativeSeparators(path);
     ui->leSCPath->setText(gamePath);
 }
 
@@ -144,6 +235,12 @@ void MainWindow::onLaunch()
             return;
         address = networks.at(static_cast<std::size_t>(index)).ip;
     }
+    // Bound to no address, the game would start as if nothing had been asked.
+    if (address.isEmpty()) {
+        statusBar()->showMessage(
+            tr("The chosen network has no address. Pick one that is connected, then launch again."), 0);
+        return;
+    }
 
     if (!isValidPath(launchPath))
         return;
@@ -162,6 +259,12 @@ void MainWindow::onLaunch()
             runPaletteTricks();
     }
 
-    QProcess::execute(QStringLiteral("forcebindip"), {address, launchPath});
+    QProcess::execute(QStringLiteral("forcebindip"), {address, QDir::toNativeSeparators(launchPath)});
     close();
+}
+
+void MainWindow::onAbout()
+{
+    DlgAbout dialog(this);
+    dialog.exec();
 }

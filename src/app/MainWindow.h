@@ -10,23 +10,15 @@
 #include <utility>
 #include <vector>
 
-#include "NetworkEntry.h"
+#include "Network.h"
+#include "Settings.h"
 
 class QCheckBox;
 struct MainWindowForm;
 
-// The four launch options; 0 is off, any other value on. Kept as integers
-// because the settings file may hold any number and gets it back unchanged.
-struct LaunchOptions
-{
-    std::int32_t firewallException = 1;
-    std::int32_t compatibility = 1;
-    std::int32_t paletteTricks = 1;
-    std::int32_t runAsAdministrator = 1;
-};
-
 // The launcher window and the one controller of a run: it gathers everything
-// once at start and answers the four buttons.
+// once at start and answers the four buttons. Each operation is a short call
+// into the settings, network and system code, which knows nothing of windows.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT

@@ -5,8 +5,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // The program path comes in the system's own 8-bit encoding.
-    MainWindow window(QString::fromLocal8Bit(argv[0]));
+    // The executable's own full path: argv[0] may be a bare name found through
+    // PATH, and on Windows it holds only what the ANSI code page can.
+    MainWindow window(QCoreApplication::applicationFilePath());
     window.show();
     return app.exec();
 }

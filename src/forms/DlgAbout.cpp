@@ -1,7 +1,6 @@
 #include "DlgAbout.h"
 
 #include "DlgAboutForm.h"
-#include "MainWindow.h"
 
 #include <QPushButton>
 
@@ -16,10 +15,4 @@ DlgAbout::DlgAbout(QWidget* parent)
 DlgAbout::~DlgAbout()
 {
     delete ui;
-}
-
-void MainWindow::onAbout()
-{
-    DlgAbout dialog(this);
-    dialog.exec();
 }

@@ -1,8 +1,5 @@
-#include "MainWindow.h"
+#include "Network.h"
 
-#include "OsInterface.h"
-
-#include <QDir>
 #include <QFile>
 
 namespace {
@@ -10,28 +7,18 @@ const QString ProgramFile = QStringLiteral("ForceBindIP.exe");
 const QString LibraryFile = QStringLiteral("BindIP.dll");
 } // namespace
 
-QString MainWindow::systemDirectory() const
+bool isForceBindIPIn(const QString& folder)
 {
-    const std::string directory = OsInterface::instance()->systemDirectory();
-    if (directory.empty())
-        return QString();
-    return QString::fromLocal8Bit(directory.data(), static_cast<int>(directory.size())) + QDir::separator();
-}
-
-bool MainWindow::isForceBindIPInstalled() const
-{
-    const QString directory = systemDirectory();
-    const bool program = QFile::exists(directory + ProgramFile);
-    const bool library = QFile::exists(directory + LibraryFile);
+    const bool program = QFile::exists(folder + ProgramFile);
+    const bool library = QFile::exists(folder + LibraryFile);
     return program && library;
 }
 
-bool MainWindow::installForceBindIP()
+bool copyForceBindIP(const QString& from, const QString& to)
 {
-    const QString directory = systemDirectory();
-    // Never replaces a file already there: QFile::copy fails on an existing target.
-    QFile::copy(appDir + ProgramFile, directory + ProgramFile);
-    QFile::copy(appDir + LibraryFile, directory + LibraryFile);
+    // QFile::copy fails on an existing target, which is left as it is.
+    QFile::copy(from + ProgramFile, to + ProgramFile);
+    QFile::copy(from + LibraryFile, to + LibraryFile);
     // Installed means both files are in place, however they got there.
-    return isForceBindIPInstalled();
+    return isForceBindIPIn(to);
 }

@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "Network.h"
 
 #include <QNetworkInterface>
 
@@ -36,7 +36,7 @@ QString hamachiAddress(const std::vector<NetworkEntry>& networks)
     return QString();
 }
 
-void MainWindow::collectNetworks()
+QList<SurveyedInterface> hostInterfaces()
 {
     QList<SurveyedInterface> interfaces;
     const QList<QNetworkInterface> all = QNetworkInterface::allInterfaces();
@@ -47,11 +47,5 @@ void MainWindow::collectNetworks()
             surveyed.addresses.append(entry.ip());
         interfaces.append(surveyed);
     }
-    const std::vector<NetworkEntry> found = networkEntries(interfaces);
-    networks.insert(networks.end(), found.begin(), found.end());
-}
-
-QString MainWindow::findHamachiIP() const
-{
-    return hamachiAddress(networks);
+    return interfaces;
 }

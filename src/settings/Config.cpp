@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "Settings.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -64,27 +65,35 @@ std::pair<QString, QString> parseLine(const QString& line)
     return {};
 }
 
+// The reader has always taken lines through a 1024-byte buffer.
+constexpr int MaxPiece = 1023;
+
 } // namespace
 
-bool MainWindow::loadConfig()
+bool isValidPath(const QString& path)
 {
-    options = LaunchOptions{1, 1, 1, 1};
+    return path.length() >= 2 && QFile::exists(path);
+}
 
-    QFile file(configPath);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-
-    char buffer[1024];
-    while (!file.atEnd()) {
+void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& options,
+                const std::function<bool(const QString&)>& pathUsable)
+{
+    for (int start = 0; start < bytes.size();) {
         // A longer line arrives in pieces of at most 1023 bytes, each read as a line.
-        const qint64 length = file.readLine(buffer, sizeof buffer);
-        if (length < 0)
-            break;
+        const int available = std::min(MaxPiece, bytes.size() - start);
+        const char* piece = bytes.constData() + start;
+        const void* newline = std::memchr(piece, '\n', static_cast<std::size_t>(available));
+        const int length = newline ? static_cast<int>(static_cast<const char*>(newline) - piece) + 1 : available;
+        start += length;
         // A line is C text: it ends at its first zero byte.
-        const QString line = QString::fromLatin1(buffer, static_cast<int>(qstrnlen(buffer, length)));
+        const int text = static_cast<int>(qstrnlen(piece, uint(length)));
+        // Every line the patterns match holds an equals sign and ends in a line feed.
+        if (text == 0 || piece[text - 1] != '\n' || !std::memchr(piece, '=', std::size_t(text)))
+            continue;
+        const QString line = QString::fromLocal8Bit(piece, text);
         const auto [key, value] = parseLine(line);
         if (key == PathKey) {
-            if (isValidPath(value))
+            if (pathUsable(value))
                 gamePath = value;
         } else if (const int flag = flagIndex(key); flag >= 0) {
             bool ok = false;
@@ -92,26 +101,36 @@ bool MainWindow::loadConfig()
             *flagsOf(options)[flag] = ok ? number : 0;
         }
     }
+}
+
+QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options)
+{
+    // Stored as some other path, it would be taken at the next start.
+    const QByteArray path = gamePath.toLocal8Bit();
+    QByteArray content = "PATH=" + (QString::fromLocal8Bit(path) == gamePath ? path : QByteArray()) + '\n';
+    LaunchOptions flags = options;
+    for (int i = 0; i < 4; ++i)
+        content += FlagKeys[i].toLatin1() + '=' + QByteArray::number(*flagsOf(flags)[std::size_t(i)]) + '\n';
+    return content;
+}
+
+bool readTextFile(const QString& fileName, QByteArray& bytes)
+{
+    QFile file(fileName);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    bytes = file.readAll();
     return true;
 }
 
-bool MainWindow::saveConfig()
+bool replaceTextFile(const QString& fileName, const QByteArray& bytes)
 {
-    // Latin-1 is the file's format; a path it cannot hold is left out rather
-    // than written as some other path that the next start would take.
-    const QString storedPath = QString::fromLatin1(gamePath.toLatin1()) == gamePath ? gamePath : QString();
-    QByteArray content = "PATH=" + storedPath.toLatin1() + '\n';
-    const auto flags = flagsOf(options);
-    for (std::size_t i = 0; i < flags.size(); ++i)
-        content += FlagKeys[i].toLatin1() + '=' + QByteArray::number(*flags[i]) + '\n';
-
-    // The old file is replaced only once the new one is whole.
-    QSaveFile file(configPath);
+    QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     // commit() does not notice a failed flush of the write buffer (a full
     // disk) and would put a cut-off file in place of the old one.
-    if (file.write(content) != content.size() || !file.flush()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

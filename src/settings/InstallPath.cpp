@@ -1,12 +1,12 @@
-#include "MainWindow.h"
+#include "Settings.h"
 
 #include "OsInterface.h"
 
-void MainWindow::lookupInstallPath()
+QString installedGamePath(OsInterface& os)
 {
     std::string installPath;
-    if (!OsInterface::instance()->readMachineString(Registry::GameKey, Registry::GameInstallPathValue, installPath))
-        return;
-    registryGamePath = QString::fromLocal8Bit(installPath.data(), static_cast<int>(installPath.size()))
-                       + QStringLiteral("\\starcraft.exe");
+    if (!os.readMachineString(Registry::GameKey, Registry::GameInstallPathValue, installPath))
+        return QString();
+    return QString::fromLocal8Bit(installPath.data(), static_cast<int>(installPath.size()))
+           + QStringLiteral("\\starcraft.exe");
 }

@@ -1,142 +1,102 @@
-#include "FakeOs.h"
-#include "MainWindow.h"
-#include "TestFiles.h"
+// config.txt as bytes, and its atomic write.
+#include "Settings.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>
 
+namespace {
+
+QByteArray stored(const QByteArray& path, const char* flags = "1\n1\n1\n1")
+{
+    const QList<QByteArray> f = QByteArray(flags).split('\n');
+    return "PATH=" + path + "\nFIREWALL_EXCEPTION=" + f[0] + "\nCOMPABILITY=" + f[1] + "\nPALETTE=" + f[2]
+           + "\nADMINISTRATOR=" + f[3] + '\n';
+}
+
+// Paths the tests call missing hold "gone"; one character is never a path.
+bool exists(const QString& path)
+{
+    return path.size() >= 2 && !path.contains(QLatin1String("gone"));
+}
+
+} // namespace
+
 class TestSettings : public QObject
 {
     Q_OBJECT
-    QScopedPointer<QTemporaryDir> dir;
-    QString game;
-
-    // What saveConfig must write for these values.
-    static QByteArray stored(const QByteArray& path, int firewall = 1, int compat = 1, int palette = 1, int admin = 1)
-    {
-        return "PATH=" + path + "\nFIREWALL_EXCEPTION=" + QByteArray::number(firewall) + "\nCOMPABILITY="
-               + QByteArray::number(compat) + "\nPALETTE=" + QByteArray::number(palette)
-               + "\nADMINISTRATOR=" + QByteArray::number(admin) + '\n';
-    }
-    QString launcher() const { return dir->filePath("velkaro"); }
-    QString touch(const QString& relative) const { return writeFile(dir->filePath(relative)); }
-    // %G stands for an existing game file, %D for an existing folder, %0 for a zero byte.
-    QByteArray fill(const QString& text) const
-    {
-        return text.toLatin1().replace("%G", game.toLatin1()).replace("%D", dir->path().toLatin1())
-            .replace("%0", QByteArray(1, '\0'));
-    }
-    void writeConfig(const QByteArray& bytes) const { writeFile(dir->filePath("config.txt"), bytes); }
-    QByteArray readConfig() const { return readFile(dir->filePath("config.txt")); }
 
 private slots:
-    void init()
+    // What a file reads as, shown by what a save then writes.
+    void readThenWrite_data()
     {
-        dir.reset(new QTemporaryDir);
-        // Brackets, a hyphen, an accent and an equals sign: every row reads and saves them back.
-        game = touch("Program Files (x86)/Star-\u00e9/a=b/StarCraft.exe");
-    }
-
-    void read_data()
-    {
-        QTest::addColumn<QString>("content");
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("saved");
-        QString binary(5000, QChar());
+        QByteArray binary(5000, '\0');
         for (int i = 0; i < binary.size(); ++i)
-            binary[i] = QChar(i * 37 % 251);
-        QTest::newRow("CR LF") << "PATH=%G\r\nPALETTE=0\r\n" << stored("%G", 1, 1, 0);
-        QTest::newRow("blanks around =") << " \tPALETTE \t=  0  \nPATH \t=  %G \t \n" << stored("%G", 1, 1, 0);
-        QTest::newRow("numbers") << "PALETTE=2147483647\nPALETTE=-1\nADMINISTRATOR=010\nCOMPABILITY=yes\n"
-                                    "FIREWALL_EXCEPTION=2147483648\n" << stored("", 0, 0, 2147483647, 10);
-        QTest::newRow("later line wins") << "PALETTE=0\nPALETTE=5\nPATH=%G\nPATH=%D\n" << stored("%D", 1, 1, 5);
-        QTest::newRow("bad PATH keeps earlier") << "PATH=%G\nPATH=%G.gone\nPATH=\nPATH=/\n" << stored("%G");
-        QTest::newRow("no final LF") << "PATH=%G\nCOMPABILITY=0" << stored("%G");
-        QTest::newRow("no final LF on PATH") << "PATH=%G" << stored("");
-        QTest::newRow("NUL ends line") << "COMPABILITY=1%0COMPABILITY=0\n" << stored("");
-        QTest::newRow("text before key") << "#PATH=%G\nab PALETTE=0\n" << stored("%G", 1, 1, 0);
-        QTest::newRow("other keys") << "XPATH=%G\nXPALETTE=0\npath=%G\npalette=0\nFOO=1 PATH=%G\n" << stored("");
-        QTest::newRow("1023-byte pieces") << QString(1023, 'x') + "PALETTE=0\n" << stored("", 1, 1, 0);
+            binary[i] = char(i * 37 % 251);
+        const QByteArray game = "C:\\Program Files (x86)\\Star-\xc3\xa9\\a=b\\StarCraft.exe";
+        QTest::newRow("as written") << stored(game, "0\n7\n2\n1") << stored(game, "0\n7\n2\n1");
+        QTest::newRow("CR LF") << "PATH=" + game + "\r\nPALETTE=0\r\n" << stored(game, "1\n1\n0\n1");
+        QTest::newRow("blanks around =") << " \tPALETTE \t=  0  \nPATH \t=  " + game + " \t \n"
+                                         << stored(game, "1\n1\n0\n1");
+        QTest::newRow("numbers") << QByteArray("PALETTE=2147483647\nPALETTE=-1\nADMINISTRATOR=010\nCOMPABILITY=yes\n"
+                                               "FIREWALL_EXCEPTION=2147483648\n")
+                                 << stored("", "0\n0\n2147483647\n10");
+        QTest::newRow("later line wins") << QByteArray("PALETTE=0\nPALETTE=5\nPATH=C:\\a\nPATH=D:\\\n")
+                                         << stored("D:\\", "1\n1\n5\n1");
+        QTest::newRow("missing PATH keeps earlier") << QByteArray("PATH=C:\\sc\nPATH=C:\\gone\nPATH=\nPATH=/\n")
+                                                    << stored("C:\\sc");
+        QTest::newRow("no final LF") << QByteArray("PATH=C:\\sc\nCOMPABILITY=0") << stored("C:\\sc");
+        QTest::newRow("no final LF on PATH") << QByteArray("PATH=C:\\sc") << stored("");
+        QTest::newRow("zero byte ends line") << QByteArray("COMPABILITY=1\0COMPABILITY=0\n", 28) << stored("");
+        QTest::newRow("text before key") << QByteArray("#PATH=C:\\sc\nab PALETTE=0\n") << stored("C:\\sc", "1\n1\n0\n1");
+        QTest::newRow("other keys") << QByteArray("XPATH=C:\\sc\nXPALETTE=0\npath=C:\\sc\npalette=0\n")
+                                    << stored("");
+        QTest::newRow("1023-byte pieces") << QByteArray(1023, 'x') + "PALETTE=0\n" + QByteArray(1022, 'x')
+                                                 + "PALETTE=1\n"
+                                          << stored("", "1\n1\n0\n1");
+        QTest::newRow("any letters, in the system's encoding")
+            << QByteArray("PATH=C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\\xea\xb2\x8c\xec\x9e\x84.exe\n")
+            << stored("C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\\xea\xb2\x8c\xec\x9e\x84.exe");
         QTest::newRow("binary") << binary << stored("");
     }
-    void read()
+    void readThenWrite()
     {
-        QFETCH(QString, content);
+        QFETCH(QByteArray, content);
         QFETCH(QByteArray, saved);
-        writeConfig(fill(content));
-        MainWindow w(launcher());
-        QVERIFY(w.saveConfig());
-        QCOMPARE(readConfig(), fill(QString::fromLatin1(saved)));
+        QString path;
+        LaunchOptions options;
+        readConfig(content, path, options, exists);
+        QCOMPARE(writeConfig(path, options), saved);
     }
 
-    // Latin-1 is the file's format: a path it cannot hold is stored as no path at all.
-    void pathOutsideLatin1SavedEmpty()
+    // Stored as some other path, it would be taken at the next start.
+    void pathTheEncodingCannotHoldIsStoredEmpty()
     {
-        MainWindow w(launcher());
-        w.findChild<QLineEdit*>("leSCPath")->setText(touch("\u0418\u0433\u0440\u044b/StarCraft.exe"));
-        QVERIFY(QMetaObject::invokeMethod(&w, "onClose"));
-        QCOMPARE(readConfig(), stored(""));
-    }
-
-    void startUp_data()
-    {
-        QTest::addColumn<int>("version");         // platform * 100 + major; 0: no answer
-        QTest::addColumn<QString>("registry"); // install folder
-        QTest::addColumn<QString>("content");  // null: no settings file
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("checked"); // Vista box, then the four options
-        QTest::newRow("registry") << 206 << "D:\\SC" << QString() << "D:\\SC\\starcraft.exe" << "11111";
-        QTest::newRow("trailing backslash") << 206 << "D:\\SC\\" << QString() << "D:\\SC\\\\starcraft.exe" << "11111";
-        QTest::newRow("file without PATH") << 206 << "D:\\SC" << "FIREWALL_EXCEPTION=0\n" << "" << "10111";
-        QTest::newRow("PATH, 7 is on") << 210 << "D:\\SC" << "PATH=%G\nPALETTE=7\nCOMPABILITY=0\n" << "%G" << "11011";
-        QTest::newRow("XP") << 205 << "D:\\SC" << "PALETTE=1\n" << "" << "00000";
-        QTest::newRow("version unknown") << 0 << "D:\\SC" << "PALETTE=1\n" << "" << "00000";
-        QTest::newRow("not NT") << 106 << "D:\\SC" << "PALETTE=1\n" << "" << "00000";
-    }
-    void startUp()
-    {
-        QFETCH(int, version);
-        QFETCH(QString, registry);
-        QFETCH(QString, content);
-        QFETCH(QString, shown);
-        QFETCH(QString, checked);
-        FakeOs os;
-        os.versionAnswers = version != 0;
-        os.platformId = version / 100;
-        os.majorVersion = version % 100;
-        os.machineValues[{"SOFTWARE\\Blizzard Entertainment\\Starcraft", "InstallPath"}] = registry.toStdString();
-        if (!content.isNull())
-            writeConfig(fill(content));
-        MainWindow w(launcher());
-        QCOMPARE(w.findChild<QLineEdit*>("leSCPath")->text().toLatin1(), fill(shown));
-        QString seen = w.findChild<QCheckBox*>("cbVistaPlus")->isChecked() ? "1" : "0";
-        for (const char* name : {"cbFirewallException", "cbCompabilityParams", "cbPaletteTricks", "cbAdministrator"}) {
-            seen += w.findChild<QCheckBox*>(name)->isChecked() ? '1' : '0';
-            QCOMPARE(w.findChild<QCheckBox*>(name)->isEnabled(), checked[0] == '1');
-        }
-        QCOMPARE(seen, checked);
+        QCOMPARE(writeConfig(QString("C:\\a") + QChar(0xd800) + ".exe", {}), stored(""));
     }
 
     // Root ignores permissions, so a file size limit stands in for a full disk.
-    void failedSaveKeepsOldFile()
+    void failedWriteKeepsOldFile()
     {
-        const QByteArray old = fill("PATH=%G\r\nPALETTE=0\n# kept as is\n");
-        writeConfig(old);
-        MainWindow w(launcher());
+        QTemporaryDir dir;
+        const QString name = dir.filePath("config.txt");
+        QVERIFY(replaceTextFile(name, "old\n"));
         rlimit normal{};
         getrlimit(RLIMIT_FSIZE, &normal);
         const rlimit tiny{16, normal.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &tiny);
-        const bool saved = w.saveConfig();
+        const bool written = replaceTextFile(name, stored("C:\\sc"));
         setrlimit(RLIMIT_FSIZE, &normal);
-        QVERIFY(!saved);
-        QCOMPARE(readConfig(), old);
+        QByteArray bytes;
+        QVERIFY(!written && readTextFile(name, bytes));
+        QCOMPARE(bytes, QByteArray("old\n"));
+        QVERIFY(!readTextFile(dir.filePath("missing.txt"), bytes));
     }
 };
 
-QTEST_MAIN(TestSettings)
+QTEST_GUILESS_MAIN(TestSettings)
 #include "TestSettings.moc"

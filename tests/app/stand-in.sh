@@ -1,10 +1,10 @@
 #!/bin/sh
 # Plays an outside program (forcebindip, netsh, rundll32.exe: it goes by the
 # name it was called under). Each run appends one tab-separated line to
-# $STANDIN_LOG: name, pid, what $STANDIN_CONFIG held at that moment ("-" when
+# $STANDIN_LOG: its folder's and its own name, pid, what $STANDIN_CONFIG held at that moment ("-" when
 # absent, else "+" and its bytes in base64), then each argument in base64 so
 # that blanks, quotes and empty arguments keep their boundaries.
-name=$(basename "$0")
+name=$(basename "$(dirname "$0")")/$(basename "$0")
 tab=$(printf '\t')
 if [ -f "$STANDIN_CONFIG" ]; then
     config="+$(base64 -w0 < "$STANDIN_CONFIG")"
@@ -18,7 +18,7 @@ done
 # One write per line, so that lines of concurrent runs never mix.
 printf '%s\n' "$line" >> "$STANDIN_LOG"
 # The display applet stays up until the launcher ends it.
-if [ "$name" = rundll32.exe ]; then
+if [ "${name##*/}" = rundll32.exe ]; then
     exec sleep "${STANDIN_LINGER:-20}"
 fi
 exit 0

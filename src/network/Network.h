@@ -1,5 +1,5 @@
-#ifndef VELKARO_NETWORKENTRY_H
-#define VELKARO_NETWORKENTRY_H
+#ifndef VELKARO_NETWORK_H
+#define VELKARO_NETWORK_H
 
 #include <QHostAddress>
 #include <QList>
@@ -24,7 +24,16 @@ struct SurveyedInterface
     QList<QHostAddress> addresses; // in the order the system gives them
 };
 
+// The host's interfaces in the order the system lists them.
+QList<SurveyedInterface> hostInterfaces();
 std::vector<NetworkEntry> networkEntries(const QList<SurveyedInterface>& interfaces);
+// The address of the first record named exactly "Hamachi", or empty.
 QString hamachiAddress(const std::vector<NetworkEntry>& networks);
 
-#endif // VELKARO_NETWORKENTRY_H
+// Folders end in a separator, or are empty for the working directory.
+bool isForceBindIPIn(const QString& folder);
+// Copies ForceBindIP's two files from one folder to another, never over a
+// file already there; true when both are then in place.
+bool copyForceBindIP(const QString& from, const QString& to);
+
+#endif // VELKARO_NETWORK_H

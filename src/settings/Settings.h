@@ -1,0 +1,43 @@
+#ifndef VELKARO_SETTINGS_H
+#define VELKARO_SETTINGS_H
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class OsInterface;
+
+// The four launch options; 0 is off, any other value on. Kept as integers
+// because the settings file may hold any number and gets it back unchanged.
+struct LaunchOptions
+{
+    std::int32_t firewallException = 1;
+    std::int32_t compatibility = 1;
+    std::int32_t paletteTricks = 1;
+    std::int32_t runAsAdministrator = 1;
+};
+
+// A game path is usable when it names an existing file or folder; one
+// character is never enough.
+bool isValidPath(const QString& path);
+
+// config.txt's lines over the path and options: what it recognises replaces
+// what they held, later lines over earlier ones. A PATH value is taken only
+// when pathUsable accepts it.
+void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& options,
+                const std::function<bool(const QString&)>& pathUsable = isValidPath);
+// The five lines a save writes. Text is in the system's own 8-bit encoding;
+// a path that encoding cannot hold is stored as no path at all.
+QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options);
+
+// Whole text files, read and written in text mode (CR LF on Windows). The
+// write replaces the old file only once the new one is complete.
+bool readTextFile(const QString& fileName, QByteArray& bytes);
+bool replaceTextFile(const QString& fileName, const QByteArray& bytes);
+
+// The game's path as its installer recorded it in the registry, or empty.
+QString installedGamePath(OsInterface& os);
+
+#endif // VELKARO_SETTINGS_H

@@ -1,0 +1,70 @@
+#include "System.h"
+
+#include "OsInterface.h"
+
+#include <QDir>
+
+int versionLevel(int platformId, int majorVersion)
+{
+    constexpr int WindowsNtPlatform = 2;
+    if (platformId != WindowsNtPlatform)
+        return 5;
+    return majorVersion > 6 ? 7 : majorVersion;
+}
+
+QString systemDirectory(OsInterface& os)
+{
+    const std::string directory = os.systemDirectory();
+    if (directory.empty())
+        return QString();
+    return QString::fromLocal8Bit(directory.data(), static_cast<int>(directory.size())) + QDir::separator();
+}
+
+QString systemProgram(const QString& systemDir, const QString& bareName)
+{
+    if (systemDir.isEmpty())
+        return bareName;
+    // Windows adds no extension to a name that carries a folder.
+    const QString exe = QStringLiteral(".exe");
+    return systemDir + bareName + (bareName.endsWith(exe, Qt::CaseInsensitive) ? QString() : exe);
+}
+
+QString compatibilityLayers(bool compatibility, bool runAsAdministrator)
+{
+    QStringList layers;
+    if (compatibility)
+        layers << QStringLiteral("DISABLEDWM HIGHDPIAWARE");
+    if (runAsAdministrator)
+        layers << QStringLiteral("RUNASADMIN");
+    return layers.join(QLatin1Char(' '));
+}
+
+// Argument lists, never one command line: the game path stays one argument
+// whatever it holds, and Windows quotes it when it has blanks.
+QStringList firewallProgramRule(const QString& gamePath)
+{
+    QStringList rule = QStringLiteral("firewall add allowedprogram program = %1 name = StarCraft993 "
+                                      "mode = ENABLE scope = ALL profile = ALL")
+                           .split(QLatin1Char(' '));
+    rule.replace(rule.indexOf(QStringLiteral("%1")), gamePath);
+    return rule;
+}
+
+QStringList firewallPortRule()
+{
+    return QStringLiteral("firewall add portopening protocol = ALL port = 6112 name = StarCraftTCPUDP scope = ALL")
+        .split(QLatin1Char(' '));
+}
+
+bool activateDisplaySettings(OsInterface& os)
+{
+    // The applet needs a moment to put up its window; one look per title.
+    os.sleepMs(500);
+    OsInterface::WindowHandle window = os.findWindow("Display Properties");
+    if (window == 0)
+        window = os.findWindow("Display Settings");
+    if (window == 0)
+        return false;
+    os.activateWindow(window);
+    return true;
+}
