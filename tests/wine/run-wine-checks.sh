@@ -139,15 +139,5 @@ check "install: ForceBindIP.exe copied into the system folder" cmp -s "$system32
 check "install: the BindIP.dll already there is left byte for byte" cmp -s "$system32/BindIP.dll" "$work/BindIP.before"
 check "install: the launch goes on to forcebindip (exit $rc)" [ "$rc/$(runs)" = '0/C:\Игры\Velkaro\forcebindip.exe run 1' ]
 
-# --- Windows XP (5.2): the option boxes are off, the flags kept ------------------
-wine winecfg -v winxp64 >/dev/null 2>&1
-wine reg delete 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\AppCompatFlags\Layers' /f >/dev/null 2>&1
-printf 'PATH=%s\r\nFIREWALL_EXCEPTION=1\r\nCOMPABILITY=1\r\nPALETTE=2\r\nADMINISTRATOR=1\r\n' "$game" >"$app/config.txt"
-cp "$app/config.txt" "$work/xp-config.txt"
-run_launcher F5
-check "winxp: exits with 0 after F5, only forcebindip ran, no layers value (exit $rc)" \
-    [ "$rc/$(runs)/$(layers_value "$game")" = '0/C:\Игры\Velkaro\forcebindip.exe run 0/absent' ]
-check "winxp: config.txt saved with the flags as loaded (PALETTE=2)" cmp -s "$app/config.txt" "$work/xp-config.txt"
-
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
