@@ -238,7 +238,7 @@ void MainWindow::onLaunch()
     // Bound to no address, the game would start as if nothing had been asked.
     if (address.isEmpty()) {
         statusBar()->showMessage(
-            tr("The chosen network has no address. Pick one that is connected, then launch again."), 0);
+            tr("The chosen network has no address. Pick a connected one."), 0);
         return;
     }
 
