@@ -105,9 +105,13 @@ void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& optio
 
 QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options)
 {
-    // Stored as some other path, it would be taken at the next start.
+    // A path must come back as it went: not as some other path the encoding
+    // made of it, not cut by a line break (which would write lines of its
+    // own), not in pieces longer than the reader takes.
     const QByteArray path = gamePath.toLocal8Bit();
-    QByteArray content = "PATH=" + (QString::fromLocal8Bit(path) == gamePath ? path : QByteArray()) + '\n';
+    const bool comesBack = QString::fromLocal8Bit(path) == gamePath && path.size() + 6 <= MaxPiece
+                           && !path.contains('\n') && !path.contains('\r') && !path.contains('\0');
+    QByteArray content = "PATH=" + (comesBack ? path : QByteArray()) + '\n';
     LaunchOptions flags = options;
     for (int i = 0; i < 4; ++i)
         content += FlagKeys[i].toLatin1() + '=' + QByteArray::number(*flagsOf(flags)[std::size_t(i)]) + '\n';

@@ -72,10 +72,13 @@ private slots:
         QCOMPARE(writeConfig(path, options), saved);
     }
 
-    // Stored as some other path, it would be taken at the next start.
-    void pathTheEncodingCannotHoldIsStoredEmpty()
+    // A path that would not read back as itself is stored as no path at all.
+    void pathThatWouldNotComeBack()
     {
-        QCOMPARE(writeConfig(QString("C:\\a") + QChar(0xd800) + ".exe", {}), stored(""));
+        QCOMPARE(writeConfig(QString(1017, 'a'), {}), stored(QByteArray(1017, 'a')));
+        for (const QString& path : {QString(1018, 'a'), QString("C:\\a") + QChar(0xd800) + ".exe",
+                                    QString("/a\nPALETTE=0"), QString("/a\rb"), QString("/a") + QChar(0) + "b"})
+            QCOMPARE(writeConfig(path, {}), stored(""));
     }
 
     // Root ignores permissions, so a file size limit stands in for a full disk.
