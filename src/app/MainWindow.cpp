@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -117,9 +116,7 @@ bool MainWindow::saveConfig()
 
 void MainWindow::lookupInstallPath()
 {
-    const QString path = installedGamePath(*OsInterface::instance());
-    if (!path.isEmpty())
-        registryGamePath = path;
+    registryGamePath = installedGamePath(*OsInterface::instance());
 }
 
 void MainWindow::collectNetworks()
@@ -237,8 +234,7 @@ void MainWindow::onLaunch()
     }
     // Bound to no address, the game would start as if nothing had been asked.
     if (address.isEmpty()) {
-        statusBar()->showMessage(
-            tr("The chosen network has no address. Pick a connected one."), 0);
+        statusBar()->showMessage(tr("The chosen network has no address. Pick a connected one."), 0);
         return;
     }
 
