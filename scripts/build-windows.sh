@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds Velkaro.exe for 32-bit and 64-bit Windows with mingw-w64 and a
-# static Qt: one self-contained .exe per target, no DLL beside it.
-# Usage: scripts/build-windows.sh [--check] [i686] [x86_64]
-#   no target named: both. --check also runs the Win32 seam checks under Wine.
+# static Qt: one self-contained .exe per target, no DLL beside it. With the
+# 32-bit one it also packs the release, Velkaro-VERSION-win32.zip.
+# Usage: scripts/build-windows.sh [i686] [x86_64]   (no target named: both)
 # VELKARO_QT_ARCHIVES names the folder with qt5.15.8-mingw-ARCH-static.tar.xz
 # (default: toolchains/ in the folder "shared" beside the repository). Without
 # the archives, scripts/build-qt-mingw.sh builds them (about 40 minutes each).
@@ -14,13 +14,11 @@ archives=${VELKARO_QT_ARCHIVES:-$repo/../shared/toolchains}
 [ -d "$archives" ] && archives=$(cd "$archives" && pwd)
 own_archives=$out/qt-archives
 
-check=false
 targets=()
 for arg in "$@"; do
     case "$arg" in
-        --check) check=true ;;
         i686 | x86_64) targets+=("$arg") ;;
-        *) echo "usage: $0 [--check] [i686] [x86_64]" >&2; exit 2 ;;
+        *) echo "usage: $0 [i686] [x86_64]" >&2; exit 2 ;;
     esac
 done
 [ ${#targets[@]} -gt 0 ] || targets=(i686 x86_64)
@@ -106,7 +104,18 @@ for arch in "${targets[@]}"; do
     printf '%-7s %s  %s bytes\n' "$arch" "$exe" "$(stat -c %s "$exe")"
 done
 
-if $check; then
-    echo
-    VELKARO_EXE=$out/x86_64/src/Velkaro.exe "$repo/tests/windows/run-seam-checks.sh"
+# --- (e) the release zip: the 32-bit build, for 32-bit and 64-bit Windows ----
+if [[ " ${targets[*]} " == *" i686 "* ]]; then
+    version=$(sed -nE 's/^project\(Velkaro VERSION ([0-9.]+).*/\1/p' "$repo/CMakeLists.txt")
+    [ -n "$version" ] || { echo "no project version in $repo/CMakeLists.txt" >&2; exit 1; }
+    zip_file=$out/Velkaro-$version-win32.zip
+    stage=$out/release
+    rm -rf "$stage" "$zip_file"
+    mkdir -p "$stage"
+    cp -p "$out/i686/src/Velkaro.exe" "$repo/COPYING" "$stage/"
+    # CR LF: Notepad before Windows 10 shows LF-only text as one long line.
+    sed 's/\r*$/\r/' "$repo/scripts/README-windows.txt" >"$stage/README.txt"
+    (cd "$stage" && zip -q -X "$zip_file" Velkaro.exe README.txt COPYING)
+    rm -rf "$stage"
+    printf '%-7s %s  %s bytes\n' zip "$zip_file" "$(stat -c %s "$zip_file")"
 fi

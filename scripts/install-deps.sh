@@ -8,7 +8,7 @@ for what in "$@"; do
     case "$what" in
         run) ;;
         test) packages+=(iproute2 clang libclang-rt-14-dev pkg-config util-linux procps) ;;
-        windows) packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64 wine wine64 xz-utils icoutils python3 procps) ;;
+        windows) packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64 wine wine64 fonts-wine xz-utils icoutils python3 procps zip) ;;
         *) echo "unknown set: $what" >&2; exit 2 ;;
     esac
 done

@@ -21,8 +21,9 @@ shift
 
 find_window() {
     local w=""
-    for _ in $(seq 1 100); do
-        w=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1 || true)
+    # Up to 30 seconds: a program's first start under Wine takes a while.
+    for _ in $(seq 1 300); do
+        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
         [ -n "$w" ] && { echo "$w"; return 0; }
         sleep 0.1
     done
@@ -34,7 +35,7 @@ find_window() {
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 win=$(find_window "$title")
-sleep 0.5
+sleep 1
 for k in $keys; do
     # Real key events to the focused window: no window manager runs here.
     xdotool windowfocus --sync "$win"

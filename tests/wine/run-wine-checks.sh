@@ -36,7 +36,8 @@ WINEPREFIX=$(mktemp -d)
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
 read -r device inode < <(stat -c '%d %i' "$WINEPREFIX")
 stop_wine() { wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; }
-trap 'stop_wine; rm -rf "$work" "$WINEPREFIX" /tmp/.wine-*/"$(printf "server-%x-%x" "$device" "$inode")"' EXIT
+server=$(printf 'server-%x-%x' "$device" "$inode") # the server's socket folder, named after the prefix
+trap 'stop_wine; rm -rf "$work" "$WINEPREFIX" /tmp/wine-*/"$server" /tmp/.wine-*/"$server"; rmdir /tmp/wine-* 2>/dev/null' EXIT
 
 x86_64-w64-mingw32-gcc -municode -mwindows -O1 -Wall -Wextra -s "$here/standin.c" -o "$work/standin.exe" || exit 1
 wine wineboot -i >/dev/null 2>&1 && wineserver -w || { echo "FAIL fresh Wine prefix"; exit 1; }
