@@ -28,11 +28,10 @@ const QRegularExpression& pathLinePattern()
     return pattern;
 }
 
-const QString PathKey = QStringLiteral("PATH");
+const char* const PathKey = "PATH";
 
 // The flag keys in the order the file lists them.
-const QString FlagKeys[] = {QStringLiteral("FIREWALL_EXCEPTION"), QStringLiteral("COMPABILITY"),
-                            QStringLiteral("PALETTE"), QStringLiteral("ADMINISTRATOR")};
+const char* const FlagKeys[] = {"FIREWALL_EXCEPTION", "COMPABILITY", "PALETTE", "ADMINISTRATOR"};
 
 std::array<std::int32_t*, 4> flagsOf(LaunchOptions& options)
 {
@@ -41,28 +40,42 @@ std::array<std::int32_t*, 4> flagsOf(LaunchOptions& options)
 }
 
 // Where a key stands among the flag keys, or -1 for any other key.
-int flagIndex(const QString& key)
+int flagIndex(const QStringRef& key)
 {
-    const auto* found = std::find(std::begin(FlagKeys), std::end(FlagKeys), key);
-    return found == std::end(FlagKeys) ? -1 : static_cast<int>(found - std::begin(FlagKeys));
+    for (int i = 0; i < 4; ++i) {
+        if (key == QLatin1String(FlagKeys[i]))
+            return i;
+    }
+    return -1;
 }
 
-// The key and value a line holds, or an empty key when it holds none the
-// launcher knows.
-std::pair<QString, QString> parseLine(const QString& line)
+constexpr int PathLine = -1;
+constexpr int NoKey = -2;
+
+// Which known key a line holds (PathLine, a flag's index, or NoKey) and its value.
+std::pair<int, QString> parseLine(const QString& line)
 {
     const QRegularExpressionMatch match = linePattern().match(line);
     if (match.hasMatch()) {
-        const QString key = match.captured(1);
-        if (key == PathKey)
-            return {key, match.captured(2).trimmed()};
-        if (flagIndex(key) >= 0)
-            return {key, match.captured(2)};
+        const QStringRef key = match.capturedRef(1);
+        if (key == QLatin1String(PathKey))
+            return {PathLine, match.capturedRef(2).trimmed().toString()};
+        if (const int flag = flagIndex(key); flag >= 0)
+            return {flag, match.captured(2)};
     }
     const QRegularExpressionMatch path = pathLinePattern().match(line);
-    if (path.hasMatch() && path.captured(1) == PathKey)
-        return {PathKey, path.captured(2)};
-    return {};
+    if (path.hasMatch() && path.capturedRef(1) == QLatin1String(PathKey))
+        return {PathLine, path.captured(2)};
+    return {NoKey, QString()};
+}
+
+// Whether a line names one of the keys at all: only such a line can set anything.
+bool namesKey(const char* text, int length)
+{
+    const QByteArray line = QByteArray::fromRawData(text, length);
+    return line.contains(PathKey) || std::any_of(std::begin(FlagKeys), std::end(FlagKeys), [&line](const char* key) {
+               return line.contains(key);
+           });
 }
 
 // The reader has always taken lines through a 1024-byte buffer.
@@ -87,18 +100,19 @@ void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& optio
         start += length;
         // A line is C text: it ends at its first zero byte.
         const int text = static_cast<int>(qstrnlen(piece, uint(length)));
-        // Every line the patterns match holds an equals sign and ends in a line feed.
-        if (text == 0 || piece[text - 1] != '\n' || !std::memchr(piece, '=', std::size_t(text)))
+        // Every line the patterns match ends in a line feed, and a line that
+        // sets something names its key.
+        if (text == 0 || piece[text - 1] != '\n' || !namesKey(piece, text))
             continue;
         const QString line = QString::fromLocal8Bit(piece, text);
         const auto [key, value] = parseLine(line);
-        if (key == PathKey) {
+        if (key == PathLine) {
             if (pathUsable(value))
                 gamePath = value;
-        } else if (const int flag = flagIndex(key); flag >= 0) {
+        } else if (key != NoKey) {
             bool ok = false;
-            const int number = value.trimmed().toInt(&ok, 10);
-            *flagsOf(options)[flag] = ok ? number : 0;
+            const int number = QStringRef(&value).trimmed().toInt(&ok, 10);
+            *flagsOf(options)[std::size_t(key)] = ok ? number : 0;
         }
     }
 }
@@ -111,10 +125,12 @@ QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options)
     const QByteArray path = gamePath.toLocal8Bit();
     const bool comesBack = QString::fromLocal8Bit(path) == gamePath && path.size() + 6 <= MaxPiece
                            && !path.contains('\n') && !path.contains('\r') && !path.contains('\0');
-    QByteArray content = "PATH=" + (comesBack ? path : QByteArray()) + '\n';
+    QByteArray content;
+    content.reserve(path.size() + 100);
+    content.append(PathKey).append('=').append(comesBack ? path : QByteArray()).append('\n');
     LaunchOptions flags = options;
     for (int i = 0; i < 4; ++i)
-        content += FlagKeys[i].toLatin1() + '=' + QByteArray::number(*flagsOf(flags)[std::size_t(i)]) + '\n';
+        content.append(FlagKeys[i]).append('=').append(QByteArray::number(*flagsOf(flags)[std::size_t(i)])).append('\n');
     return content;
 }
 
