@@ -128,9 +128,10 @@ QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options)
     QByteArray content;
     content.reserve(path.size() + 100);
     content.append(PathKey).append('=').append(comesBack ? path : QByteArray()).append('\n');
-    LaunchOptions flags = options;
+    const std::int32_t flags[] = {options.firewallException, options.compatibility, options.paletteTricks,
+                                  options.runAsAdministrator};
     for (int i = 0; i < 4; ++i)
-        content.append(FlagKeys[i]).append('=').append(QByteArray::number(*flagsOf(flags)[std::size_t(i)])).append('\n');
+        content.append(FlagKeys[i]).append('=').append(QByteArray::number(flags[i])).append('\n');
     return content;
 }
 
