@@ -33,10 +33,11 @@ const char* const PathKey = "PATH";
 // The flag keys in the order the file lists them.
 const char* const FlagKeys[] = {"FIREWALL_EXCEPTION", "COMPABILITY", "PALETTE", "ADMINISTRATOR"};
 
-std::array<std::int32_t*, 4> flagsOf(LaunchOptions& options)
+// The four flags in the order the file lists them; const options give const flags.
+template <typename Options> auto flagsOf(Options& options)
 {
-    return {&options.firewallException, &options.compatibility, &options.paletteTricks,
-            &options.runAsAdministrator};
+    return std::array{&options.firewallException, &options.compatibility, &options.paletteTricks,
+                      &options.runAsAdministrator};
 }
 
 // Where a key stands among the flag keys, or -1 for any other key.
@@ -128,10 +129,9 @@ QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options)
     QByteArray content;
     content.reserve(path.size() + 100);
     content.append(PathKey).append('=').append(comesBack ? path : QByteArray()).append('\n');
-    const std::int32_t flags[] = {options.firewallException, options.compatibility, options.paletteTricks,
-                                  options.runAsAdministrator};
-    for (int i = 0; i < 4; ++i)
-        content.append(FlagKeys[i]).append('=').append(QByteArray::number(flags[i])).append('\n');
+    const auto flags = flagsOf(options);
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        content.append(FlagKeys[i]).append('=').append(QByteArray::number(*flags[i])).append('\n');
     return content;
 }
 
