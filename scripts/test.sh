@@ -10,7 +10,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/test"
 cmake -S "$root" -B "$build" -G Ninja -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build"
-(cd "$build" && ctest --output-on-failure -j2)
+# The window test fails here, never skips, where it finds no private network.
+(cd "$build" && VELKARO_REQUIRE_NETNS=1 ctest --output-on-failure -j2)
 
 "$root/scripts/build-windows.sh"
 "$root/tests/wine/run-wine-checks.sh"

@@ -5,6 +5,7 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QMap>
 #include <QStringList>
 #include <QThread>
 
@@ -21,6 +22,7 @@ public:
     int platformId = 2, majorVersion = 6;
     std::string installPath, systemDir;
     QStringList windowTitles;
+    QMap<QString, QString> layers; // the user's compatibility layers by program path
     QString logPath;
 
     void record(const QString& line)
@@ -35,9 +37,15 @@ public:
         value = installPath;
         return !installPath.empty();
     }
-    bool writeUserString(const std::string&, const std::string& name, const std::string& data) override
+    bool readUserString(const std::string&, const std::u16string& name, std::u16string& data) override
     {
-        record(QString::fromStdString("write " + name + '=' + data));
+        data = layers.value(QString::fromStdU16String(name)).toStdU16String();
+        return layers.contains(QString::fromStdU16String(name));
+    }
+    bool writeUserString(const std::string&, const std::u16string& name, const std::u16string& data) override
+    {
+        layers.insert(QString::fromStdU16String(name), QString::fromStdU16String(data));
+        record("write " + QString::fromStdU16String(name) + '=' + QString::fromStdU16String(data));
         return true;
     }
     bool queryVersion(int& platform, int& major) override

@@ -37,8 +37,9 @@ MainWindow::MainWindow(QString programPath, QWidget* parent)
     ui->cbForceBindIP->setChecked(forceBindIPInstalled);
 
     lookupInstallPath();
-    const bool configRead = loadConfig();
-    ui->leSCPath->setText(configRead ? gamePath : registryGamePath);
+    loadConfig();
+    // A file that names no usable game gets the registry's path, as no file does.
+    ui->leSCPath->setText(gamePath.isEmpty() ? registryGamePath : gamePath);
 
     for (const auto& [box, flag] : optionBoxes())
         box->setEnabled(vistaOrLater);
@@ -157,20 +158,20 @@ bool MainWindow::detectOsVersion()
 
 bool MainWindow::setCompatibilityLayers()
 {
-    const QString layers = compatibilityLayers(options.compatibility != 0, options.runAsAdministrator != 0);
-    if (layers.isEmpty())
-        return false;
-    // Windows looks the game up by its path with backslashes; the 8-bit
-    // registry calls take names in the system's code page.
-    const QByteArray valueName = QDir::toNativeSeparators(launchPath).toLocal8Bit();
-    return OsInterface::instance()->writeUserString(Registry::LayersKey, valueName.toStdString(),
-                                                    layers.toStdString());
+    // Windows finds the layers by the program's full path in any letters, so
+    // the name goes through the wide calls; the layers the user set stay.
+    OsInterface& os = *OsInterface::instance();
+    const std::u16string name = launchPath.toStdU16String();
+    std::u16string existing;
+    os.readUserString(Registry::LayersKey, name, existing);
+    const QString layers = compatibilityLayers(QString::fromStdU16String(existing), options.runAsAdministrator != 0);
+    return os.writeUserString(Registry::LayersKey, name, layers.toStdU16String());
 }
 
 void MainWindow::addFirewallExceptions()
 {
     const QString netsh = systemProgram(systemDirectory(), QStringLiteral("netsh"));
-    QProcess::execute(netsh, firewallProgramRule(QDir::toNativeSeparators(launchPath)));
+    QProcess::execute(netsh, firewallProgramRule(launchPath));
     QProcess::execute(netsh, firewallPortRule());
 }
 
@@ -194,7 +195,7 @@ void MainWindow::onBrowse()
 
 void MainWindow::onClose()
 {
-    const QString path = ui->leSCPath->text();
+    const QString path = cleanGamePath(ui->leSCPath->text());
     if (isValidPath(path)) {
         gamePath = path;
         saveConfig();
@@ -210,10 +211,19 @@ void MainWindow::onLaunch()
             *flag = box->isChecked() ? 1 : 0;
     }
 
+    // Each stop says why in the status bar, and the message stays there.
+    const auto stop = [this](const QString& message) { statusBar()->showMessage(message, 0); };
+
     if (!forceBindIPInstalled) {
+        // Half an install would leave a program without its library.
+        const QString missing = missingForceBindIPFile(appDir);
+        if (!missing.isEmpty()) {
+            stop(tr("%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.")
+                     .arg(missing, QFileInfo(appPath).fileName()));
+            return;
+        }
         if (!installForceBindIP()) {
-            statusBar()->showMessage(
-                tr("Unable to install forceBindIP. Make sure for running app with Administrative privileges."), 0);
+            stop(tr("Unable to install forceBindIP. Make sure for running app with Administrative privileges."));
             return;
         }
         // Installed now: a second launch in this run must not copy again.
@@ -221,7 +231,7 @@ void MainWindow::onLaunch()
         ui->cbForceBindIP->setChecked(true);
     }
 
-    launchPath = ui->leSCPath->text();
+    launchPath = cleanGamePath(ui->leSCPath->text());
 
     QString address;
     if (ui->rbHamachi->isChecked()) {
@@ -234,12 +244,19 @@ void MainWindow::onLaunch()
     }
     // Bound to no address, the game would start as if nothing had been asked.
     if (address.isEmpty()) {
-        statusBar()->showMessage(tr("The chosen network has no address. Pick a connected one."), 0);
+        stop(tr("The chosen network has no address. Pick a connected one."));
         return;
     }
 
-    if (!isValidPath(launchPath))
+    if (!isValidPath(launchPath)) {
+        stop(tr("There is no game at this path. Pick the game's .exe with \"...\"."));
         return;
+    }
+    // ForceBindIP can only start a program.
+    if (QFileInfo(launchPath).isDir()) {
+        stop(tr("The game path is a folder. Pick the game's .exe with \"...\"."));
+        return;
+    }
 
     gamePath = launchPath;
     saveConfig();
@@ -248,14 +265,23 @@ void MainWindow::onLaunch()
     if (vistaOrLater) {
         if (options.firewallException != 0)
             addFirewallExceptions();
-        // The layers value carries run-as-administrator too, so either option writes it.
-        if (options.compatibility != 0 || options.runAsAdministrator != 0)
+        if (options.compatibility != 0) {
             setCompatibilityLayers();
-        if (options.compatibility != 0 && options.paletteTricks != 0)
-            runPaletteTricks();
+            if (options.paletteTricks != 0)
+                runPaletteTricks();
+        }
     }
 
-    QProcess::execute(QStringLiteral("forcebindip"), {address, QDir::toNativeSeparators(launchPath)});
+    const QString forceBindIP = forceBindIPProgram(systemDirectory());
+    const int result = QProcess::execute(forceBindIP, {address, launchPath});
+    // -2: it never started, -1: it crashed. The game may not run then, so the
+    // launcher comes back to say so instead of closing as if all went well.
+    if (result == -2 || result == -1) {
+        showNormal();
+        stop(result == -2 ? tr("Could not start %1.").arg(forceBindIP)
+                          : tr("ForceBindIP crashed; the game may not have started."));
+        return;
+    }
     close();
 }
 

@@ -9,9 +9,21 @@ const QString LibraryFile = QStringLiteral("BindIP.dll");
 
 bool isForceBindIPIn(const QString& folder)
 {
-    const bool program = QFile::exists(folder + ProgramFile);
-    const bool library = QFile::exists(folder + LibraryFile);
-    return program && library;
+    return missingForceBindIPFile(folder).isEmpty();
+}
+
+QString missingForceBindIPFile(const QString& folder)
+{
+    for (const QString& file : {ProgramFile, LibraryFile}) {
+        if (!QFile::exists(folder + file))
+            return file;
+    }
+    return QString();
+}
+
+QString forceBindIPProgram(const QString& systemDir)
+{
+    return systemDir.isEmpty() ? QStringLiteral("forcebindip") : systemDir + ProgramFile;
 }
 
 bool copyForceBindIP(const QString& from, const QString& to)

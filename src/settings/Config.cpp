@@ -1,8 +1,10 @@
 #include "Settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextCodec>
 
 #include <algorithm>
 #include <array>
@@ -70,19 +72,40 @@ std::pair<int, QString> parseLine(const QString& line)
     return {NoKey, QString()};
 }
 
-// Whether a line names one of the keys at all: only such a line can set anything.
-bool namesKey(const char* text, int length)
+bool holds(const QByteArray& line, const char* key)
 {
-    const QByteArray line = QByteArray::fromRawData(text, length);
-    return line.contains(PathKey) || std::any_of(std::begin(FlagKeys), std::end(FlagKeys), [&line](const char* key) {
-               return line.contains(key);
-           });
+    return line.contains(key);
+}
+bool holds(const QString& line, const char* key)
+{
+    return line.contains(QLatin1String(key));
+}
+
+// Whether a line names one of the keys at all: only such a line can set anything.
+template <typename Line> bool namesKey(const Line& line)
+{
+    return holds(line, PathKey)
+           || std::any_of(std::begin(FlagKeys), std::end(FlagKeys), [&line](const char* key) { return holds(line, key); });
 }
 
 // The reader has always taken lines through a 1024-byte buffer.
 constexpr int MaxPiece = 1023;
 
 } // namespace
+
+QString cleanGamePath(const QString& typed)
+{
+    // Explorer's "Copy as path" puts quotes around the path, and a pasted line
+    // may bring a line break or blanks; no Windows path holds a quote or ends
+    // in a blank.
+    QString path = typed.trimmed();
+    if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
+        path = path.mid(1, path.size() - 2).trimmed();
+    // Too short to be a path: left for the path check to refuse.
+    if (path.size() < 2)
+        return path;
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir().absoluteFilePath(path)));
+}
 
 bool isValidPath(const QString& path)
 {
@@ -92,20 +115,7 @@ bool isValidPath(const QString& path)
 void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& options,
                 const std::function<bool(const QString&)>& pathUsable)
 {
-    for (int start = 0; start < bytes.size();) {
-        // A longer line arrives in pieces of at most 1023 bytes, each read as a line.
-        const int available = std::min(MaxPiece, bytes.size() - start);
-        const char* piece = bytes.constData() + start;
-        const void* newline = std::memchr(piece, '\n', static_cast<std::size_t>(available));
-        const int length = newline ? static_cast<int>(static_cast<const char*>(newline) - piece) + 1 : available;
-        start += length;
-        // A line is C text: it ends at its first zero byte.
-        const int text = static_cast<int>(qstrnlen(piece, uint(length)));
-        // Every line the patterns match ends in a line feed, and a line that
-        // sets something names its key.
-        if (text == 0 || piece[text - 1] != '\n' || !namesKey(piece, text))
-            continue;
-        const QString line = QString::fromLocal8Bit(piece, text);
+    const auto apply = [&](const QString& line) {
         const auto [key, value] = parseLine(line);
         if (key == PathLine) {
             if (pathUsable(value))
@@ -115,6 +125,32 @@ void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& optio
             const int number = QStringRef(&value).trimmed().toInt(&ok, 10);
             *flagsOf(options)[std::size_t(key)] = ok ? number : 0;
         }
+    };
+    // Notepad saves "Unicode" and UTF-8 with a byte-order mark; such a file
+    // is read as the text it says it is, line by line.
+    if (const QTextCodec* codec = QTextCodec::codecForUtfText(bytes, nullptr)) {
+        for (const QString& line : codec->toUnicode(bytes).split(QLatin1Char('\n'))) {
+            if (!line.contains(QChar(0)) && namesKey(line))
+                apply(line + QLatin1Char('\n'));
+        }
+        return;
+    }
+    // Notepad ends the last line without a line break; it is a line all the same.
+    const QByteArray data = bytes.isEmpty() || bytes.endsWith('\n') ? bytes : bytes + '\n';
+    for (int start = 0; start < data.size();) {
+        // A longer line arrives in pieces of at most 1023 bytes, each read as a line.
+        const int available = std::min(MaxPiece, data.size() - start);
+        const char* piece = data.constData() + start;
+        const void* newline = std::memchr(piece, '\n', static_cast<std::size_t>(available));
+        const int length = newline ? static_cast<int>(static_cast<const char*>(newline) - piece) + 1 : available;
+        start += length;
+        // A line is C text: it ends at its first zero byte.
+        const int text = static_cast<int>(qstrnlen(piece, uint(length)));
+        // Every line the patterns match ends in a line feed, and a line that
+        // sets something names its key.
+        if (text == 0 || piece[text - 1] != '\n' || !namesKey(QByteArray::fromRawData(piece, text)))
+            continue;
+        apply(QString::fromLocal8Bit(piece, text));
     }
 }
 
@@ -138,7 +174,8 @@ QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options)
 bool readTextFile(const QString& fileName, QByteArray& bytes)
 {
     QFile file(fileName);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // As bytes: text mode would drop carriage-return bytes out of UTF-16 text.
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
         return false;
     bytes = file.readAll();
     return true;

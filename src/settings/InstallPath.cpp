@@ -7,6 +7,10 @@ QString installedGamePath(OsInterface& os)
     std::string installPath;
     if (!os.readMachineString(Registry::GameKey, Registry::GameInstallPathValue, installPath))
         return QString();
-    return QString::fromLocal8Bit(installPath.data(), static_cast<int>(installPath.size()))
-           + QStringLiteral("\\starcraft.exe");
+    QString folder = QString::fromLocal8Bit(installPath.data(), static_cast<int>(installPath.size()));
+    // Installers record the folder with or without a final backslash; the
+    // game's path has exactly one, or Windows never matches it up.
+    if (!folder.endsWith(QLatin1Char('\\')))
+        folder += QLatin1Char('\\');
+    return folder + QStringLiteral("starcraft.exe");
 }

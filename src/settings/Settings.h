@@ -19,20 +19,26 @@ struct LaunchOptions
     std::int32_t runAsAdministrator = 1;
 };
 
+// The one form of a game path the launcher works with and stores: quotes and
+// blanks around it dropped, absolute against the current folder, one
+// separator between names, native separators.
+QString cleanGamePath(const QString& typed);
+
 // A game path is usable when it names an existing file or folder; one
 // character is never enough.
 bool isValidPath(const QString& path);
 
 // config.txt's lines over the path and options: what it recognises replaces
 // what they held, later lines over earlier ones. A PATH value is taken only
-// when pathUsable accepts it.
+// when pathUsable accepts it. Text is in the system's 8-bit encoding unless
+// a byte-order mark says it is UTF-8 or UTF-16.
 void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& options,
                 const std::function<bool(const QString&)>& pathUsable = isValidPath);
 // The five lines a save writes. Text is in the system's own 8-bit encoding;
 // a path that encoding cannot hold is stored as no path at all.
 QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options);
 
-// Whole text files, read and written in text mode (CR LF on Windows). The
+// Whole files: read as bytes, written in text mode (CR LF on Windows). The
 // write replaces the old file only once the new one is complete.
 bool readTextFile(const QString& fileName, QByteArray& bytes);
 bool replaceTextFile(const QString& fileName, const QByteArray& bytes);

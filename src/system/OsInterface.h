@@ -6,7 +6,8 @@
 
 // The one door to the operating system. Texts are 8-bit byte strings in the
 // system's own code page, exactly as the 8-bit Windows calls take and give
-// them; callers convert with QString::fromLocal8Bit / toLocal8Bit. The Win32
+// them (callers convert with QString::fromLocal8Bit / toLocal8Bit), except
+// the user's values, which are UTF-16. The Win32
 // side stays free of Qt so that it can be built and checked on its own.
 class OsInterface
 {
@@ -18,15 +19,20 @@ public:
     // HKEY_LOCAL_MACHINE\subKey, value valueName, read into a zero-filled
     // 1024-byte buffer. On success value holds the bytes up to the first zero,
     // never beyond the buffer. False when the key or value is missing or the
-    // value does not fit. A 64-bit build reads the 32-bit view, where a
-    // 32-bit installer writes.
+    // value does not fit. Both builds read the 32-bit view, where a 32-bit
+    // installer writes.
     virtual bool readMachineString(const std::string& subKey, const std::string& valueName,
                                    std::string& value) = 0;
 
-    // HKEY_CURRENT_USER\subKey, created when missing; sets valueName to data
-    // as REG_SZ, terminating zero included.
-    virtual bool writeUserString(const std::string& subKey, const std::string& valueName,
-                                 const std::string& data) = 0;
+    // HKEY_CURRENT_USER\subKey, value valueName, as UTF-16 text: the wide
+    // calls, so that a name in any letters is the name Windows looks up.
+    // The read takes REG_SZ and REG_EXPAND_SZ values only, up to their first
+    // zero. The write creates the key when missing and sets the value as
+    // REG_SZ, terminating zero included.
+    virtual bool readUserString(const std::string& subKey, const std::u16string& valueName,
+                                std::u16string& data) = 0;
+    virtual bool writeUserString(const std::string& subKey, const std::u16string& valueName,
+                                 const std::u16string& data) = 0;
 
     // Platform id (2 for the NT family) and major version, from the extended
     // version record first and the basic one second. False when both fail.

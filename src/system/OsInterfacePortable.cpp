@@ -14,7 +14,11 @@ public:
     {
         return false;
     }
-    bool writeUserString(const std::string&, const std::string&, const std::string&) override
+    bool readUserString(const std::string&, const std::u16string&, std::u16string&) override
+    {
+        return false;
+    }
+    bool writeUserString(const std::string&, const std::u16string&, const std::u16string&) override
     {
         return false;
     }

@@ -8,6 +8,7 @@
 #endif
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 OsInterface& platformOsInterface();
@@ -21,6 +22,12 @@ std::string textUpToZero(const char* bytes, std::size_t size)
     return std::string(bytes, zero ? static_cast<const char*>(zero) - bytes : size);
 }
 
+// wchar_t is UTF-16 on Windows.
+const wchar_t* wide(const std::u16string& text)
+{
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
 class WinOsInterface final : public OsInterface
 {
 public:
@@ -28,14 +35,11 @@ public:
                            std::string& value) override
     {
         HKEY key = nullptr;
-#ifdef _WIN64
-        // The install path comes from a 32-bit installer, so it sits in the 32-bit
-        // view; a 64-bit build must look where a 32-bit one would.
+        // The install path comes from a 32-bit installer, so it sits in the
+        // 32-bit view. Asking for that view in both builds keeps one branch
+        // for both; a 32-bit build on 32-bit Windows has only that view.
         LONG opened = RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0,
                                     KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key);
-#else
-        LONG opened = RegOpenKeyA(HKEY_LOCAL_MACHINE, subKey.c_str(), &key);
-#endif
         if (opened != ERROR_SUCCESS)
             return false;
 
@@ -55,8 +59,31 @@ public:
         return true;
     }
 
-    bool writeUserString(const std::string& subKey, const std::string& valueName,
-                         const std::string& data) override
+    bool readUserString(const std::string& subKey, const std::u16string& valueName,
+                        std::u16string& data) override
+    {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+            return false;
+        DWORD type = 0;
+        DWORD size = 0;
+        LONG queried = RegQueryValueExW(key, wide(valueName), nullptr, &type, nullptr, &size);
+        std::u16string buffer(size / sizeof(char16_t) + 1, u'\0');
+        if (queried == ERROR_SUCCESS) {
+            size = static_cast<DWORD>(buffer.size() * sizeof(char16_t));
+            queried = RegQueryValueExW(key, wide(valueName), nullptr, &type,
+                                       reinterpret_cast<BYTE*>(&buffer[0]), &size);
+        }
+        RegCloseKey(key);
+        if (queried != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+            return false;
+        // Stored data need not carry its zero; the extra element gives one.
+        data = buffer.substr(0, std::min<std::size_t>(buffer.find(u'\0'), size / sizeof(char16_t)));
+        return true;
+    }
+
+    bool writeUserString(const std::string& subKey, const std::u16string& valueName,
+                         const std::u16string& data) override
     {
         HKEY key = nullptr;
         if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -64,9 +91,9 @@ public:
                             nullptr)
             != ERROR_SUCCESS)
             return false;
-        LONG set = RegSetValueExA(key, valueName.c_str(), 0, REG_SZ,
+        LONG set = RegSetValueExW(key, wide(valueName), 0, REG_SZ,
                                   reinterpret_cast<const BYTE*>(data.c_str()),
-                                  static_cast<DWORD>(data.size() + 1));
+                                  static_cast<DWORD>((data.size() + 1) * sizeof(char16_t)));
         RegCloseKey(key);
         return set == ERROR_SUCCESS;
     }

@@ -24,19 +24,20 @@ QString systemProgram(const QString& systemDir, const QString& bareName)
 {
     if (systemDir.isEmpty())
         return bareName;
-    // Windows adds no extension to a name that carries a folder.
     const QString exe = QStringLiteral(".exe");
     return systemDir + bareName + (bareName.endsWith(exe, Qt::CaseInsensitive) ? QString() : exe);
 }
 
-QString compatibilityLayers(bool compatibility, bool runAsAdministrator)
+QString compatibilityLayers(const QString& existing, bool runAsAdministrator)
 {
+    const QStringList governed{QStringLiteral("DISABLEDWM"), QStringLiteral("HIGHDPIAWARE"),
+                               QStringLiteral("RUNASADMIN")};
     QStringList layers;
-    if (compatibility)
-        layers << QStringLiteral("DISABLEDWM HIGHDPIAWARE");
-    if (runAsAdministrator)
-        layers << QStringLiteral("RUNASADMIN");
-    return layers.join(QLatin1Char(' '));
+    for (const QString& layer : existing.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!governed.contains(layer, Qt::CaseInsensitive))
+            layers << layer;
+    }
+    return (layers + governed.mid(0, runAsAdministrator ? 3 : 2)).join(QLatin1Char(' '));
 }
 
 // Argument lists, never one command line: the game path stays one argument

@@ -6,8 +6,9 @@
 
 class OsInterface;
 
-// 5 for any system before Vista or outside the NT family, else the major
-// version, 7 standing for 7 and every later one.
+// 5 for any system outside the NT family, else the major version capped at
+// 7. Windows 7 reports 6.1, so it is level 6; Windows 10 reports 10 only to
+// a program whose manifest names it.
 int versionLevel(int platformId, int majorVersion);
 
 // The Windows system folder ending in the platform's separator, or empty
@@ -18,9 +19,10 @@ QString systemDirectory(OsInterface& os);
 // its place; the bare name where there is no system folder.
 QString systemProgram(const QString& systemDir, const QString& bareName);
 
-// The compatibility layers for the game, or empty when neither option asks
-// for one.
-QString compatibilityLayers(bool compatibility, bool runAsAdministrator);
+// The game's compatibility layers: the value already there with its other
+// layers and a leading "~" kept, DISABLEDWM and HIGHDPIAWARE, and RUNASADMIN
+// exactly when asked for.
+QString compatibilityLayers(const QString& existing, bool runAsAdministrator);
 
 // netsh's arguments for the two firewall rules.
 QStringList firewallProgramRule(const QString& gamePath);

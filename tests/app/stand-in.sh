@@ -17,6 +17,7 @@ for arg in "$@"; do
 done
 # One write per line, so that lines of concurrent runs never mix.
 printf '%s\n' "$line" >> "$STANDIN_LOG"
+[ -n "${STANDIN_CRASH:-}" ] && kill -KILL $$
 # The display applet stays up until the launcher ends it.
 if [ "${name##*/}" = rundll32.exe ]; then
     exec sleep "${STANDIN_LINGER:-20}"

@@ -1,4 +1,5 @@
-// config.txt as bytes, and its atomic write.
+// config.txt as bytes, its atomic write, and the game path as the launcher takes it.
+#include "FakeOs.h"
 #include "Settings.h"
 
 #include <QtTest>
@@ -48,8 +49,21 @@ private slots:
                                          << stored("D:\\", "1\n1\n5\n1");
         QTest::newRow("missing PATH keeps earlier") << QByteArray("PATH=C:\\sc\nPATH=C:\\gone\nPATH=\nPATH=/\n")
                                                     << stored("C:\\sc");
-        QTest::newRow("no final LF") << QByteArray("PATH=C:\\sc\nCOMPABILITY=0") << stored("C:\\sc");
-        QTest::newRow("no final LF on PATH") << QByteArray("PATH=C:\\sc") << stored("");
+        // As Notepad saves a file: no final line break, and "Unicode" is UTF-16 with a byte-order mark.
+        QTest::newRow("no final LF") << QByteArray("PATH=C:\\sc\nCOMPABILITY=0") << stored("C:\\sc", "1\n0\n1\n1");
+        QTest::newRow("no final LF on PATH") << QByteArray("PALETTE=0\nPATH=C:\\sc") << stored("C:\\sc", "1\n1\n0\n1");
+        // A line holding a zero sets nothing.
+        const QString unicode = QChar(0xfeff) + QString("PATH=C:\\\u0418\u0433\u0440\u044b\\\u010d.exe\r\nPALETTE=0\r\nbad")
+                                + QChar(0) + "PALETTE=3\r\n";
+        const QByteArray unicodeSaved = stored("C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\\xc4\x8d.exe", "1\n1\n0\n1");
+        QTest::newRow("UTF-8 with BOM") << unicode.toUtf8() << unicodeSaved;
+        QByteArray le, be;
+        for (const QChar c : unicode) {
+            le.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
+            be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+        }
+        QTest::newRow("UTF-16 LE with BOM") << le << unicodeSaved;
+        QTest::newRow("UTF-16 BE with BOM") << be << unicodeSaved;
         QTest::newRow("zero byte ends line") << QByteArray("COMPABILITY=1\0COMPABILITY=0\n", 28) << stored("");
         QTest::newRow("text before key") << QByteArray("#PATH=C:\\sc\nab PALETTE=0\n") << stored("C:\\sc", "1\n1\n0\n1");
         QTest::newRow("other keys") << QByteArray("XPATH=C:\\sc\nXPALETTE=0\npath=C:\\sc\npalette=0\n")
@@ -98,6 +112,41 @@ private slots:
         QVERIFY(!written && readTextFile(name, bytes));
         QCOMPARE(bytes, QByteArray("old\n"));
         QVERIFY(!readTextFile(dir.filePath("missing.txt"), bytes));
+        // Read as bytes: a carriage-return byte inside UTF-16 text stays.
+        QVERIFY(replaceTextFile(name, "\xff\xfe\x0d\x01") && readTextFile(name, bytes));
+        QCOMPARE(bytes, QByteArray("\xff\xfe\x0d\x01"));
+    }
+
+    // The one form a typed or pasted path takes before anything uses it.
+    void cleanGamePath_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("clean"); // %C: the current folder
+        QTest::newRow("as it is") << "/games/Star Craft/sc.exe" << "/games/Star Craft/sc.exe";
+        QTest::newRow("Explorer's copy as path") << "\"/games/sc.exe\"" << "/games/sc.exe";
+        QTest::newRow("pasted with blanks and a line break") << " \t\"/games/sc.exe\" \r\n" << "/games/sc.exe";
+        QTest::newRow("doubled and dotted separators") << "/games//sc/./x/../sc.exe/" << "/games/sc/sc.exe";
+        QTest::newRow("relative") << "sc/sc.exe" << "%C/sc/sc.exe";
+        QTest::newRow("quotes inside stay") << "/a \"b\".exe" << "/a \"b\".exe";
+        QTest::newRow("nothing left") << " \"\" " << "";
+        QTest::newRow("one character") << "/" << "/";
+    }
+    void cleanGamePath()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, clean);
+        QCOMPARE(::cleanGamePath(typed), clean.replace("%C", QDir::currentPath()));
+    }
+
+    // The registry's folder and the game's file name, one separator between them.
+    void registryDefault()
+    {
+        FakeOs os;
+        QCOMPARE(installedGamePath(os), QString());
+        for (const char* folder : {"D:\\SC", "D:\\SC\\"}) {
+            os.installPath = folder;
+            QCOMPARE(installedGamePath(os), QString("D:\\SC\\starcraft.exe"));
+        }
     }
 };
 

@@ -1,4 +1,4 @@
-// What the launcher makes of the Windows version and where Windows' own programs lie.
+// The compatibility layers a launch writes over what the user already set.
 #include "System.h"
 
 #include <QtTest>
@@ -8,20 +8,26 @@ class TestSystem : public QObject
     Q_OBJECT
 
 private slots:
-    void versionLevels()
+    void compatibilityLayers_data()
     {
-        // platform id, major version, level: above 5 is Vista or later, 7 stands for 7 and later.
-        const int cases[][3] = {{2, 5, 5}, {2, 6, 6}, {2, 10, 7}, {1, 6, 5}};
-        for (const auto& c : cases)
-            QCOMPARE(versionLevel(c[0], c[1]), c[2]);
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("administrator");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("none yet") << "" << true << "DISABLEDWM HIGHDPIAWARE RUNASADMIN";
+        QTest::newRow("none yet, no administrator") << "" << false << "DISABLEDWM HIGHDPIAWARE";
+        QTest::newRow("the user's kept, with the leading ~") << "~ WINXPSP3 RUNASADMIN 256COLOR" << false
+                                                             << "~ WINXPSP3 256COLOR DISABLEDWM HIGHDPIAWARE";
+        QTest::newRow("ours once, in any letter case") << "highdpiaware  DisableDWM WINXPSP3" << true
+                                                       << "WINXPSP3 DISABLEDWM HIGHDPIAWARE RUNASADMIN";
+        QTest::newRow("written again unchanged") << "DISABLEDWM HIGHDPIAWARE RUNASADMIN" << true
+                                                 << "DISABLEDWM HIGHDPIAWARE RUNASADMIN";
     }
-
-    void systemPrograms()
+    void compatibilityLayers()
     {
-        QCOMPARE(systemProgram("C:\\Windows\\system32\\", "netsh"), QString("C:\\Windows\\system32\\netsh.exe"));
-        QCOMPARE(systemProgram("C:\\Windows\\system32\\", "rundll32.exe"),
-                 QString("C:\\Windows\\system32\\rundll32.exe"));
-        QCOMPARE(systemProgram(QString(), "netsh"), QString("netsh"));
+        QFETCH(QString, existing);
+        QFETCH(bool, administrator);
+        QFETCH(QString, written);
+        QCOMPARE(::compatibilityLayers(existing, administrator), written);
     }
 };
 
