@@ -32,6 +32,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# One self-contained .exe: no mingw runtime DLLs beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# One self-contained .exe: no mingw runtime DLLs beside it. No link time in
+# the PE header, so that one commit always gives the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
+# Nor the folders it was built in (__FILE__ and the like). The last map that
+# matches wins, so the folders inside the source come after it.
+set(_velkaro_prefix_maps "-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build")
+if(VELKARO_QT_PREFIX)
+    string(APPEND _velkaro_prefix_maps " -ffile-prefix-map=${VELKARO_QT_PREFIX}=qt")
+endif()
+set(CMAKE_C_FLAGS_INIT "${_velkaro_prefix_maps}")
+set(CMAKE_CXX_FLAGS_INIT "${_velkaro_prefix_maps}")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")

@@ -7,8 +7,13 @@
 # (default: toolchains/ in the folder "shared" beside the repository). Without
 # the archives, scripts/build-qt-mingw.sh builds them (about 40 minutes each).
 # VELKARO_WINDOWS_OUT moves the output folder (default build/windows).
+# One commit gives the same executables and zip, byte for byte: the time
+# stamps in them are SOURCE_DATE_EPOCH, by default the last commit's time.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=%ct 2>/dev/null || true)}
+[ -n "$SOURCE_DATE_EPOCH" ] || { echo "no commit to date the build by: set SOURCE_DATE_EPOCH" >&2; exit 1; }
+export SOURCE_DATE_EPOCH
 out=${VELKARO_WINDOWS_OUT:-$repo/build/windows}
 archives=${VELKARO_QT_ARCHIVES:-$repo/../shared/toolchains}
 [ -d "$archives" ] && archives=$(cd "$archives" && pwd)
@@ -59,8 +64,12 @@ generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 build_target() { # arch
     local arch=$1 dir=$out/$1
-    # A build folder keeps its generator; start afresh when it would change.
-    if [ -f "$dir/CMakeCache.txt" ] && ! grep -q "^CMAKE_GENERATOR:INTERNAL=${generator[1]:-Unix Makefiles}\$" "$dir/CMakeCache.txt"; then
+    # A build folder keeps its generator and the flags the toolchain file gave
+    # it; start afresh when either would change.
+    local toolchain
+    toolchain=$(cat "$repo/cmake/mingw-common.cmake" "$repo/cmake/mingw-$arch.cmake" | sha256sum)
+    if [ -f "$dir/CMakeCache.txt" ] && { ! grep -q "^CMAKE_GENERATOR:INTERNAL=${generator[1]:-Unix Makefiles}\$" "$dir/CMakeCache.txt" \
+        || [ "$(cat "$dir/toolchain.stamp" 2>/dev/null)" != "$toolchain" ]; }; then
         rm -rf "$dir"
     fi
     cmake -S "$repo" -B "$dir" "${generator[@]}" \
@@ -70,6 +79,13 @@ build_target() { # arch
         -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s \
         -DBUILD_TESTING=OFF >"$out/$arch-configure.log" 2>&1 \
         || { cat "$out/$arch-configure.log"; echo "configuring for $arch failed" >&2; exit 1; }
+    echo "$toolchain" >"$dir/toolchain.stamp"
+    # rcc stores SOURCE_DATE_EPOCH with each resource, but runs again only
+    # when the resources change: drop its output when the date is new.
+    if [ "$(cat "$dir/source-date.stamp" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
+        find "$dir" -path '*_autogen/*' -name 'qrc_*.cpp' -delete
+        echo "$SOURCE_DATE_EPOCH" >"$dir/source-date.stamp"
+    fi
     cmake --build "$dir" --parallel "$(nproc)"
 }
 
@@ -85,22 +101,30 @@ echo
 for arch in "${targets[@]}"; do
     exe=$out/$arch/src/Velkaro.exe
     [ -f "$exe" ] || { echo "missing: $exe" >&2; exit 1; }
-    # Qt's CMake files import the static plugins on their own; make sure the
-    # platform and ICO plugins really came along (their metadata is linked
-    # only with them).
-    for plugin in QWindowsIntegrationPlugin QICOPlugin; do
-        "$arch-w64-mingw32-strings" -a "$exe" | grep -x "$plugin" >/dev/null \
-            || { echo "$exe lacks the static Qt plugin $plugin" >&2; exit 1; }
+    # The static Qt plugins the launcher needs came along (their metadata is
+    # linked only with them), and the ones it does without stayed out.
+    plugins=$("$arch-w64-mingw32-strings" -a "$exe" | sed -nE 's/^[0-9]*(Q[A-Za-z]+Plugin)$/\1/p' | sort -u)
+    for plugin in QWindowsIntegrationPlugin QWindowsVistaStylePlugin QICOPlugin; do
+        grep -qx "$plugin" <<<"$plugins" || { echo "$exe lacks the static Qt plugin $plugin" >&2; exit 1; }
+    done
+    for plugin in QJpegPlugin QGifPlugin QGenericEnginePlugin; do
+        ! grep -qx "$plugin" <<<"$plugins" || { echo "$exe links the Qt plugin $plugin, which it does not use" >&2; exit 1; }
     done
     # Nothing beside the .exe: every DLL it imports ships with Windows.
     system_dlls="advapi32 dwmapi gdi32 imm32 iphlpapi kernel32 msvcrt netapi32 ole32 oleaut32 shell32 user32 userenv uxtheme version winmm ws2_32 wtsapi32"
     for dll in $("$arch-w64-mingw32-objdump" -p "$exe" | awk '/DLL Name:/ {print tolower($3)}'); do
         [[ " $system_dlls " == *" ${dll%.dll} "* ]] || { echo "$exe imports $dll, which Windows does not ship" >&2; exit 1; }
     done
-    # Its only Windows resources: the aircraft icon group and its seven images.
+    # Its Windows resources, all US English: the aircraft icon group and its
+    # seven images, the version block and the manifest.
     resources=$(wrestool -l "$exe" | sed -E 's/ \[.*//' | tr '\n' ' ')
-    expected="--type=3 --name=1 --language=1033 --type=3 --name=2 --language=1033 --type=3 --name=3 --language=1033 --type=3 --name=4 --language=1033 --type=3 --name=5 --language=1033 --type=3 --name=6 --language=1033 --type=3 --name=7 --language=1033 --type=14 --name='IDI_ICON1' --language=1033 "
+    expected=""
+    for n in 1 2 3 4 5 6 7; do expected+="--type=3 --name=$n --language=1033 "; done
+    expected+="--type=14 --name='IDI_ICON1' --language=1033 --type=16 --name=1 --language=1033 --type=24 --name=1 --language=1033 "
     [ "$resources" = "$expected" ] || { echo "$exe has unexpected resources: $resources" >&2; exit 1; }
+    # The manifest is what makes Windows ask an administrator to confirm.
+    wrestool -x --raw --type=24 --name=1 "$exe" | grep -q '<requestedExecutionLevel level="highestAvailable" uiAccess="false"/>' \
+        || { echo "$exe has no manifest asking for highestAvailable" >&2; exit 1; }
     printf '%-7s %s  %s bytes\n' "$arch" "$exe" "$(stat -c %s "$exe")"
 done
 
@@ -108,14 +132,32 @@ done
 if [[ " ${targets[*]} " == *" i686 "* ]]; then
     version=$(sed -nE 's/^project\(Velkaro VERSION ([0-9.]+).*/\1/p' "$repo/CMakeLists.txt")
     [ -n "$version" ] || { echo "no project version in $repo/CMakeLists.txt" >&2; exit 1; }
+    # The notices name the Qt source: a Qt built here by build-qt-mingw.sh
+    # brings its own; the prebuilt archives came from the committed one's.
+    notices=$out/qt/i686/THIRD-PARTY-NOTICES.txt
+    [ -f "$notices" ] || notices=$repo/licenses/THIRD-PARTY-NOTICES.txt
+    qt_debian=$(sed -nE 's/^Qt source package: qtbase-opensource-src ([^ ]+) \(Debian\)$/\1/p' "$notices")
+    [ -n "$qt_debian" ] || { echo "$notices names no Qt source package" >&2; exit 1; }
+    qt_version=${qt_debian#*:}
+    qt_version=${qt_version%%[+~-]*}
     zip_file=$out/Velkaro-$version-win32.zip
     stage=$out/release
     rm -rf "$stage" "$zip_file"
     mkdir -p "$stage"
-    cp -p "$out/i686/src/Velkaro.exe" "$repo/COPYING" "$stage/"
+    cp "$out/i686/src/Velkaro.exe" "$stage/"
     # CR LF: Notepad before Windows 10 shows LF-only text as one long line.
-    sed 's/\r*$/\r/' "$repo/scripts/README-windows.txt" >"$stage/README.txt"
-    (cd "$stage" && zip -q -X "$zip_file" Velkaro.exe README.txt COPYING)
+    crlf() { sed 's/\r*$/\r/' "$@"; }
+    sed -e "s/@QT_VERSION@/$qt_version/g" -e "s/@QT_DEBIAN_VERSION@/$qt_debian/g" \
+        "$repo/scripts/README-windows.txt" | crlf >"$stage/README.txt"
+    ! grep -q '@[A-Z_]*@' "$stage/README.txt" || { echo "README-windows.txt has a placeholder this script does not fill" >&2; exit 1; }
+    crlf "$repo/COPYING" >"$stage/COPYING"
+    crlf "$repo/licenses/COPYING.LESSER" >"$stage/COPYING.LESSER"
+    crlf "$notices" >"$stage/THIRD-PARTY-NOTICES.txt"
+    # The same bytes from every build of one commit: fixed times, modes and
+    # order, and no extra fields (owner, time zone).
+    files=(Velkaro.exe README.txt COPYING COPYING.LESSER THIRD-PARTY-NOTICES.txt)
+    (cd "$stage" && chmod 644 "${files[@]}" && touch -d "@$SOURCE_DATE_EPOCH" "${files[@]}" \
+        && TZ=UTC zip -q -X -D "$zip_file" "${files[@]}")
     rm -rf "$stage"
     printf '%-7s %s  %s bytes\n' zip "$zip_file" "$(stat -c %s "$zip_file")"
 fi
