@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
 # shellcheck disable=SC2317 # functions called through run_launcher, check, a trap
-# The whole launch of the real 64-bit Velkaro.exe under Wine, driven with keys
+# The whole launch of the real Velkaro.exe under Wine, driven with keys
 # as a Windows user meets it: a throwaway prefix, a virtual display and a
 # private network namespace with a "Hamachi" adapter. The outside programs are
 # stand-ins (standin.c) put where Windows keeps them, and same-named decoys
 # beside the launcher. One PASS/FAIL line per check, the last "N passed, N
 # failed"; the exit status is non-zero on any failure. Needs root.
+# VELKARO_ARCH: x86_64 (default) or i686, which needs a machine that runs 32-bit
+# code (scripts/guest-wine-checks.sh). VELKARO_EXE, VELKARO_STANDIN: the
+# launcher and a built standin.c, else the build's and one compiled here.
+# VELKARO_WINE_PREFIX: a fresh prefix to use up instead of making one.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-app_exe=${VELKARO_EXE:-$here/../../build/windows/x86_64/src/Velkaro.exe}
+arch=${VELKARO_ARCH:-x86_64}
+case "$arch" in
+    x86_64) system_folder=system32 ;;
+    i686) system_folder=syswow64 ;; # where a 32-bit process's C:\windows\system32 lies on disk
+    *) echo "VELKARO_ARCH: i686 or x86_64, not $arch" >&2; exit 2 ;;
+esac
+app_exe=${VELKARO_EXE:-$here/../../build/windows/$arch/src/Velkaro.exe}
 
 # Nothing leaves the machine, and no desktop's focus disturbs the foreground check.
 if [ -z "${VELKARO_WINE_INSIDE:-}" ]; then
@@ -31,7 +41,7 @@ check() { # label, then a command whose status decides
     if "$@"; then echo "PASS $label"; passed=$((passed + 1)); else echo "FAIL $label"; failed=$((failed + 1)); fi
 }
 work=$(mktemp -d)
-WINEPREFIX=$(mktemp -d)
+WINEPREFIX=${VELKARO_WINE_PREFIX:-$(mktemp -d)}
 # The system's ANSI code page is then 1252, which holds no Cyrillic letter.
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
 read -r device inode < <(stat -c '%d %i' "$WINEPREFIX")
@@ -39,11 +49,18 @@ stop_wine() { wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; }
 server=$(printf 'server-%x-%x' "$device" "$inode") # the server's socket folder, named after the prefix
 trap 'stop_wine; rm -rf "$work" "$WINEPREFIX" /tmp/wine-*/"$server" /tmp/.wine-*/"$server"; rmdir /tmp/wine-* 2>/dev/null' EXIT
 
-x86_64-w64-mingw32-gcc -municode -mwindows -O1 -Wall -Wextra -s "$here/standin.c" -o "$work/standin.exe" || exit 1
-wine wineboot -i >/dev/null 2>&1 && wineserver -w || { echo "FAIL fresh Wine prefix"; exit 1; }
+echo "Wine checks of the $arch Velkaro.exe"
+if [ -n "${VELKARO_STANDIN:-}" ]; then
+    cp "$VELKARO_STANDIN" "$work/standin.exe"
+else
+    "$arch-w64-mingw32-gcc" -municode -mwindows -O1 -Wall -Wextra -s "$here/standin.c" -o "$work/standin.exe" -lversion || exit 1
+fi
+if [ -z "${VELKARO_WINE_PREFIX:-}" ]; then
+    wine wineboot -i >/dev/null 2>&1 && wineserver -w || { echo "FAIL fresh Wine prefix"; exit 1; }
+fi
 drive_c=$WINEPREFIX/drive_c
 app=$drive_c/Игры/Velkaro
-system32=$drive_c/windows/system32
+system32=$drive_c/windows/$system_folder
 mkdir -p "$app" "$drive_c/Games/Star Craft"
 cp "$app_exe" "$app/Velkaro.exe"
 cp "$work/standin.exe" "$drive_c/Games/Star Craft/StarCraft.exe"
@@ -54,10 +71,11 @@ for name in netsh.exe rundll32.exe; do
 done
 cp "$work/standin.exe" "$system32/ForceBindIP.exe"
 echo 'installed BindIP.dll' >"$system32/BindIP.dll"
-# The installer's path in the 32-bit view, where a 32-bit installer writes; another in the native one.
+# The installer's path, with a final backslash, in the 32-bit view, where a 32-bit installer
+# writes; another in the native one.
 for view in 32 64; do
     wine reg add 'HKLM\Software\Blizzard Entertainment\Starcraft' /v InstallPath /t REG_SZ \
-        /d "C:\\Games\\Star Craft$([ $view = 64 ] && echo ' 64')" /reg:$view /f >/dev/null 2>&1
+        /d "C:\\Games\\Star Craft$([ $view = 64 ] && echo ' 64')\\" /reg:$view /f >/dev/null 2>&1
 done
 game='C:\Games\Star Craft\StarCraft.exe'
 export VELKARO_STANDIN_LOG='C:\runs.log'
@@ -66,6 +84,8 @@ log=$drive_c/runs.log
 hex() { od -An -tx1 -v | tr -d ' \n'; }
 crlf() { printf '%s\r\n' "$@" | hex; }
 layers_value() { wine "$work/standin.exe" reg "$1" 2>/dev/null | tr -d '\r'; }
+# Text as the wide registry calls store it: UTF-16, with its zero.
+utf16() { printf '%s\0' "$1" | iconv -f UTF-8 -t UTF-16LE | hex; }
 # The runs as "program event layers-values-then" lines, and what the n-th run was given.
 runs() { [ -f "$log" ] && cut -f1-3 "$log" | tr '\t' ' '; }
 args_of() {
@@ -77,14 +97,25 @@ args_of() {
 
 # Starts the launcher by its full path from C:\, presses a key once its window
 # shows, and leaves its exit code in $rc (124: no window, or it never ended).
-run_launcher() { # key
+# A second key goes to a launcher still open 15 s after the first; $stayed
+# tells whether it was.
+run_launcher() { # key [key]
     rm -f "$log"
     (cd "$drive_c" && exec wine 'C:\Игры\Velkaro\Velkaro.exe' >>"$work/launcher.log" 2>&1) &
     local pid=$! window
     window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velkaro for Hamachi$' 2>/dev/null | head -n 1)
     # No window manager: give the window the focus its shortcuts need.
     [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$1"
-    for _ in $(seq 150); do
+    stayed=no
+    for _ in $(seq 75); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    if [ -n "${2:-}" ] && kill -0 "$pid" 2>/dev/null; then
+        stayed=yes
+        timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$2"
+    fi
+    for _ in $(seq 75); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.2
     done
@@ -94,51 +125,69 @@ run_launcher() { # key
     [ -n "$window" ] || rc=124
 }
 
+# --- The executable as Explorer and UAC read it ------------------------------------
+about=$(wine "$work/standin.exe" about 'C:\Игры\Velkaro\Velkaro.exe' 2>/dev/null | tr -d '\r')
+check "exe: the version block names Velkaro.exe, its version and its maker" \
+    [ "$(sed -n '1p;3p;5p' <<<"$about" | tr '\n' ' ')" = "Velkaro 0.8 Velkaro.exe " ]
+check "exe: the manifest asks for the highest rights the user has" grep -q 'level="highestAvailable"' <<<"$about"
+
 # --- Windows 7, no config.txt, every option on -----------------------------------
 wine winecfg -v win7 >/dev/null 2>&1
 run_launcher F5
 registry_game='C:\Games\Star Craft\starcraft.exe'
 check "win7: exits with 0 after F5 (got $rc)" [ "$rc" = 0 ]
-check "win7: config.txt beside the launcher in its Cyrillic folder, CR LF, the registry's path" \
+check "win7: config.txt beside the launcher in its Cyrillic folder, CR LF, the registry's path, one separator" \
     [ "$(hex <"$app/config.txt")" = "$(crlf "PATH=$registry_game" FIREWALL_EXCEPTION=1 COMPABILITY=1 PALETTE=1 \
         ADMINISTRATOR=1)" ]
 # The layers count each run saw places the registry write between them.
-check "win7: netsh, netsh, layers value, display applet, forcebindip, Windows' own from the system folder" \
+check "win7: netsh, netsh, layers value, display applet, ForceBindIP, all from the system folder" \
     [ "$(runs)" = 'C:\windows\system32\netsh.exe run 0
 C:\windows\system32\netsh.exe run 0
 C:\windows\system32\rundll32.exe shown 1
 C:\windows\system32\rundll32.exe foreground 1
-C:\windows\system32\forcebindip.exe run 1' ]
+C:\windows\system32\ForceBindIP.exe run 1' ]
 check "win7: layers value is REG_SZ \"DISABLEDWM HIGHDPIAWARE RUNASADMIN\" with its zero" \
-    [ "$(layers_value "$registry_game")" = "type 1 $(printf 'DISABLEDWM HIGHDPIAWARE RUNASADMIN\0' | hex)" ]
-check "win7: forcebindip gets 25.1.2.3, the IPv4 address of \"Hamachi\", and the quoted path" \
+    [ "$(layers_value "$registry_game")" = "type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE RUNASADMIN')" ]
+check "win7: ForceBindIP gets 25.1.2.3, the IPv4 address of \"Hamachi\", and the quoted path" \
     [ "$(args_of 5)" = "25.1.2.3 \"$registry_game\"" ]
 sleep 1
 check "win7: the display applet ends with the launcher" [ -z "$(pgrep -f '^C:.windows.system32.rundll32.exe')" ]
 
-# --- A path typed with slashes reaches the programs with backslashes -------------
-printf 'PATH=C:/Games/Star Craft/StarCraft.exe\nFIREWALL_EXCEPTION=1\nCOMPABILITY=1\nPALETTE=0\nADMINISTRATOR=0\n' \
+# --- Notepad's UTF-8 config.txt naming a game in Cyrillic, with layers of the user's own ---
+game='C:\Игры\StarCraft.exe'
+cp "$work/standin.exe" "$drive_c/Игры/StarCraft.exe"
+wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\AppCompatFlags\Layers' /v "$game" /t REG_SZ \
+    /d '~ WINXPSP3 RUNASADMIN' /f >/dev/null 2>&1
+printf '\xef\xbb\xbfPATH=C:/Игры//StarCraft.exe\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=0' \
     >"$app/config.txt"
 run_launcher F5
-check "slashes: exits with 0 after F5 (got $rc)" [ "$rc" = 0 ]
-check "slashes: config.txt kept as typed, written back with CR LF" [ "$(hex <"$app/config.txt")" = "$(crlf \
-    'PATH=C:/Games/Star Craft/StarCraft.exe' FIREWALL_EXCEPTION=1 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0)" ]
-check "slashes: netsh's program rule gets the path with backslashes" [ "$(args_of 1)" = \
-    "firewall add allowedprogram program = \"$game\" name = StarCraft993 mode = ENABLE scope = ALL profile = ALL" ]
-check "slashes: layers value under the backslashed path, without RUNASADMIN" \
-    [ "$(layers_value "$game")" = "type 1 $(printf 'DISABLEDWM HIGHDPIAWARE\0' | hex)" ]
-check "slashes: forcebindip gets the path with backslashes" [ "$(args_of 3)" = "25.1.2.3 \"$game\"" ]
+check "unicode: exits with 0 after F5 (got $rc)" [ "$rc" = 0 ]
+check "unicode: the user's layers kept, RUNASADMIN gone, under the path in Cyrillic letters" \
+    [ "$(layers_value "$game")" = "type 1 $(utf16 '~ WINXPSP3 DISABLEDWM HIGHDPIAWARE')" ]
+check "unicode: no value named with question marks" [ "$(layers_value 'C:\????\StarCraft.exe')" = absent ]
+check "unicode: ForceBindIP gets the path with backslashes" [ "$(args_of 1)" = "25.1.2.3 $game" ]
+check "unicode: config.txt stays 8-bit, with no path where code page 1252 holds none" \
+    [ "$(hex <"$app/config.txt")" = "$(crlf PATH= FIREWALL_EXCEPTION=0 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0)" ]
+
+# --- ForceBindIP in the system folder is no program: the launcher stays and says so ---
+game='C:\Games\Star Craft\StarCraft.exe'
+printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" >"$app/config.txt"
+cp "$system32/ForceBindIP.exe" "$work/ForceBindIP.exe"
+echo 'no program' >"$system32/ForceBindIP.exe"
+run_launcher F5 Escape
+check "no start: the launcher stays open after F5 (stayed: $stayed)" [ "$stayed" = yes ]
+check "no start: Esc then ends it with 0 (got $rc)" [ "$rc" = 0 ]
 
 # --- ForceBindIP beside the launcher only: the first launch installs it ----------
 rm "$system32/ForceBindIP.exe"
 echo 'launcher copy of BindIP.dll' >"$app/BindIP.dll"
-cp "$work/standin.exe" "$app/ForceBindIP.exe"
+cp "$work/ForceBindIP.exe" "$app/ForceBindIP.exe"
 cp "$system32/BindIP.dll" "$work/BindIP.before"
-printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" >"$app/config.txt"
 run_launcher F5
 check "install: ForceBindIP.exe copied into the system folder" cmp -s "$system32/ForceBindIP.exe" "$app/ForceBindIP.exe"
 check "install: the BindIP.dll already there is left byte for byte" cmp -s "$system32/BindIP.dll" "$work/BindIP.before"
-check "install: the launch goes on to forcebindip (exit $rc)" [ "$rc/$(runs)" = '0/C:\Игры\Velkaro\forcebindip.exe run 1' ]
+check "install: the launch goes on to the installed ForceBindIP (exit $rc)" \
+    [ "$rc/$(runs)" = '0/C:\windows\system32\ForceBindIP.exe run 2' ]
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

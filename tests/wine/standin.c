@@ -3,10 +3,12 @@
  * records to %VELKARO_STANDIN_LOG%: its own full path, the event, how many
  * compatibility layers values exist, the raw command line, all in UTF-8.
  * Under any other name, "reg VALUE" prints the type and hex bytes of the
- * value VALUE in the user's compatibility layers key, or "absent". */
+ * value VALUE in the user's compatibility layers key, or "absent"; "about
+ * FILE" prints what Windows reads of FILE's version block and manifest. */
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #include <stdio.h>
+#include <string.h>
 #include <wchar.h>
 
 static const char layersKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers";
@@ -64,12 +66,10 @@ int wmain(int argc, wchar_t **argv)
     if (argc == 3 && !wcscmp(argv[1], L"reg")) {
         BYTE data[4096];
         DWORD type = 0, size = sizeof data;
-        char value[MAX_PATH * 2];
         HKEY key;
-        /* The launcher writes with the 8-bit calls; read back the same way. */
-        WideCharToMultiByte(CP_ACP, 0, argv[2], -1, value, sizeof value, NULL, NULL);
+        /* The name in any letters, as Windows looks it up. */
         if (RegOpenKeyExA(HKEY_CURRENT_USER, layersKey, 0, KEY_QUERY_VALUE, &key)
-            || RegQueryValueExA(key, value, NULL, &type, data, &size)) {
+            || RegQueryValueExW(key, argv[2], NULL, &type, data, &size)) {
             puts("absent");
             return 1;
         }
@@ -77,6 +77,41 @@ int wmain(int argc, wchar_t **argv)
         for (DWORD i = 0; i < size; ++i)
             printf("%02x", data[i]);
         puts("");
+        return 0;
+    }
+    if (argc == 3 && !wcscmp(argv[1], L"about")) {
+        /* What Explorer's Properties show, then the manifest's execution level line. */
+        static BYTE info[65536];
+        static const wchar_t *const fields[] = {L"ProductName", L"FileDescription", L"FileVersion",
+                                                L"ProductVersion", L"OriginalFilename", L"LegalCopyright"};
+        if (!GetFileVersionInfoW(argv[2], 0, sizeof info, info)) {
+            puts("no version block");
+            return 1;
+        }
+        for (int i = 0; i < 6; ++i) {
+            wchar_t query[64], *text = NULL;
+            UINT length = 0;
+            swprintf(query, 64, L"\\StringFileInfo\\040904b0\\%ls", fields[i]);
+            if (!VerQueryValueW(info, query, (void **)&text, &length))
+                text = L"-";
+            char utf8[256];
+            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, NULL, NULL);
+            printf("%s\n", utf8);
+        }
+        HMODULE exe = LoadLibraryExW(argv[2], NULL, LOAD_LIBRARY_AS_DATAFILE);
+        HRSRC manifest = exe ? FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) : NULL;
+        if (!manifest) {
+            puts("no manifest");
+            return 1;
+        }
+        DWORD size = SizeofResource(exe, manifest);
+        const char *text = LockResource(LoadResource(exe, manifest));
+        for (const char *at = text; at && at < text + size; ++at) {
+            if (!strncmp(at, "<requestedExecutionLevel", 24)) {
+                const char *end = memchr(at, '>', (size_t)(text + size - at));
+                printf("%.*s\n", end ? (int)(end - at + 1) : 0, at);
+            }
+        }
         return 0;
     }
     return 2;
