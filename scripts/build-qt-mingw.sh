@@ -1,22 +1,26 @@
 #!/usr/bin/env bash
-# Builds static Qt 5.15.8 (qtbase only) for Windows with Debian 12's mingw-w64
-# cross compilers, from Debian's own source package, and packs it as
-# qt5.15.8-mingw-ARCH-static.tar.xz, the archive build-windows.sh unpacks.
+# Builds static Qt 5 (qtbase only) for Windows with Debian 12's mingw-w64
+# cross compilers, from the newest qtbase-opensource-src Debian 12 carries
+# (security updates included), with Debian's patches, and packs it as
+# qtVERSION-mingw-ARCH-static.tar.xz, the archive build-windows.sh unpacks.
+# The archive also holds THIRD-PARTY-NOTICES.txt for that source, which
+# build-windows.sh puts into the release zip.
 # Takes about 40 minutes per target on two cores, and a few GB of disk.
 # Usage: scripts/build-qt-mingw.sh i686|x86_64 [archive folder] [work folder]
 #   archive folder: default build/windows/qt-archives
 #   work folder:    default build/windows/qt-build (source, objects, install)
+# VELKARO_QT_SOURCE_ONLY=1 stops once the source and its notices are ready.
 set -euo pipefail
 arch=${1:?i686 or x86_64}
 case "$arch" in i686 | x86_64) ;; *) echo "unknown target: $arch" >&2; exit 2 ;; esac
 repo=$(cd "$(dirname "$0")/.." && pwd)
 archives=$(mkdir -p "${2:-$repo/build/windows/qt-archives}" && cd "${2:-$repo/build/windows/qt-archives}" && pwd)
 work=${3:-$repo/build/windows/qt-build}
-source_version=5.15.8+dfsg-11+deb12u3
+package=qtbase-opensource-src
 export DEBIAN_FRONTEND=noninteractive
 trap 'echo "build-qt-mingw.sh: failed; the logs are in $work" >&2' ERR
 
-packages=("g++-mingw-w64-${arch//_/-}" make perl python3 xz-utils)
+packages=("g++-mingw-w64-${arch//_/-}" dpkg-dev make perl python3 xz-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -27,29 +31,77 @@ if [ ${#missing[@]} -gt 0 ]; then
     $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-mkdir -p "$work"
-if [ ! -d "$work/src" ]; then
-    # Debian's source package, fetched with a private apt source list so that
-    # the system's own lists stay as they are.
-    apt_dir=$(mktemp -d)
-    chmod 755 "$apt_dir" # apt fetches as the unprivileged _apt user
-    mkdir -p "$apt_dir/lists/partial"
-    printf 'deb-src http://deb.debian.org/debian bookworm main\ndeb-src http://deb.debian.org/debian-security bookworm-security main\ndeb-src http://deb.debian.org/debian bookworm-updates main\n' \
-        >"$apt_dir/sources.list"
-    apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent
-              -o Dir::State::Lists="$apt_dir/lists")
-    apt-get "${apt_opts[@]}" update -qq
-    (cd "$apt_dir" && apt-get "${apt_opts[@]}" source --download-only "qtbase-opensource-src=$source_version")
-    rm -rf "$work/src.partial"
-    mkdir -p "$work/src.partial"
-    tar -C "$work/src.partial" -xf "$apt_dir"/qtbase-opensource-src_5.15.8+dfsg.orig.tar.xz
+# Replaces every line that is exactly OLD with NEW, and stops when the file
+# has no such line: a source that changed must not slip through unpatched.
+patch_lines() { # file old new
+    local file=$1 old=$2 new=$3 found
+    found=$(grep -cxF -- "$old" "$file" || true)
+    if [ "$found" -eq 0 ]; then
+        echo "build-qt-mingw.sh: $file has no line \"$old\"; this Qt source differs from the one the patch was written for" >&2
+        return 1
+    fi
+    OLD=$old NEW=$new awk 'BEGIN { old = ENVIRON["OLD"]; new = ENVIRON["NEW"] }
+                           $0 == old { print new; next } { print }' "$file" >"$file.patched"
+    mv "$file.patched" "$file"
+    if grep -qxF -- "$old" "$file" || [ "$(grep -cxF -- "$new" "$file")" -lt "$found" ]; then
+        echo "build-qt-mingw.sh: patching \"$old\" in $file went wrong" >&2
+        return 1
+    fi
+}
+
+# Debian's source lists, private to this run so that the system's stay as
+# they are; apt fetches as the unprivileged _apt user.
+apt_dir=$(mktemp -d)
+trap 'rm -rf "$apt_dir"' EXIT
+chmod 755 "$apt_dir"
+mkdir -p "$apt_dir/lists/partial"
+printf 'deb-src http://deb.debian.org/debian bookworm main\ndeb-src http://deb.debian.org/debian-security bookworm-security main\ndeb-src http://deb.debian.org/debian bookworm-updates main\n' \
+    >"$apt_dir/sources.list"
+apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+          -o Dir::State::Lists="$apt_dir/lists")
+
+# The newest version of the source package the three suites carry.
+newest_source_version() {
+    local version newest=""
+    apt-get "${apt_opts[@]}" update -qq >&2
+    for version in $(apt-cache "${apt_opts[@]}" showsrc "$package" | sed -n 's/^Version: //p'); do
+        if [ -z "$newest" ] || dpkg --compare-versions "$version" gt "$newest"; then newest=$version; fi
+    done
+    [ -n "$newest" ] || { echo "build-qt-mingw.sh: Debian's lists name no $package" >&2; return 1; }
+    echo "$newest"
+}
+
+# Debian's source with Debian's patches applied, then ours.
+fetch_source() { # version folder
+    local version=$1 folder=$2
+    rm -rf "$folder"
+    (cd "$apt_dir" && apt-get "${apt_opts[@]}" source --download-only -qq "$package=$version")
+    dpkg-source -q --no-copy -x "$apt_dir/${package}_${version#*:}.dsc" "$folder"
     # The dfsg source has no Wintab headers: the Windows platform plugin goes
     # without tablet support.
-    plugin="$work/src.partial/qtbase-everywhere-src-5.15.8/src/plugins/platforms/windows"
-    sed -i 's/^qtConfig(tabletevent) {/false {/' "$plugin/windows.pri"
-    sed -i 's/^#if QT_CONFIG(tabletevent)$/#if 0/' "$plugin/qwindowscontext.cpp"
-    mv "$work/src.partial/qtbase-everywhere-src-5.15.8" "$work/src"
-    rm -rf "$apt_dir" "$work/src.partial"
+    local plugin=$folder/src/plugins/platforms/windows
+    patch_lines "$plugin/windows.pri" 'qtConfig(tabletevent) {' 'false {'
+    patch_lines "$plugin/qwindowscontext.cpp" '#if QT_CONFIG(tabletevent)' '#if 0'
+}
+
+source_version=$(newest_source_version)
+upstream_version=${source_version#*:}
+upstream_version=${upstream_version%%[+~-]*}
+echo "Qt source: Debian's $package $source_version"
+mkdir -p "$work"
+if [ ! -d "$work/src" ] || [ "$(cat "$work/src.version" 2>/dev/null)" != "$source_version" ]; then
+    rm -f "$work/src.version"
+    fetch_source "$source_version" "$work/src.partial"
+    rm -rf "$work/src"
+    mv "$work/src.partial" "$work/src"
+    echo "$source_version" >"$work/src.version"
+fi
+# Before the long build: a Qt with outside code the notices do not know yet
+# stops here.
+"$repo/scripts/make-notices.py" "$work/src" "$source_version" "$work/THIRD-PARTY-NOTICES.txt"
+if [ "${VELKARO_QT_SOURCE_ONLY:-0}" = 1 ]; then
+    echo "source in $work/src, notices in $work/THIRD-PARTY-NOTICES.txt"
+    exit 0
 fi
 
 prefix="$work/$arch"
@@ -69,6 +121,8 @@ make -j"$(nproc)" >make.log 2>&1
 make install >install.log 2>&1
 rm -rf "$prefix/doc" "$prefix"/lib/libQt5Bootstrap.*
 strip "$prefix"/bin/* 2>/dev/null || true
-tar -C "$work" -cJf "$archives/qt5.15.8-mingw-$arch-static.tar.xz.partial" "$arch"
-mv "$archives/qt5.15.8-mingw-$arch-static.tar.xz.partial" "$archives/qt5.15.8-mingw-$arch-static.tar.xz"
-echo "packed $archives/qt5.15.8-mingw-$arch-static.tar.xz"
+cp "$work/THIRD-PARTY-NOTICES.txt" "$prefix/"
+name=qt$upstream_version-mingw-$arch-static.tar.xz
+tar -C "$work" -cJf "$archives/$name.partial" "$arch"
+mv "$archives/$name.partial" "$archives/$name"
+echo "packed $archives/$name"

@@ -35,14 +35,15 @@ done
 unpack_qt() { # arch
     local arch=$1 name="qt5.15.8-mingw-$1-static.tar.xz" archive=""
     local qt=$out/qt/$arch
-    for candidate in "$archives/$name" "$own_archives/$name"; do
-        if [ -f "$candidate" ]; then archive=$candidate; break; fi
-    done
+    # build-qt-mingw.sh names its archive after the Qt version Debian has.
+    own_archive() { find "$own_archives" -maxdepth 1 -name "qt5.*-mingw-$arch-static.tar.xz" 2>/dev/null | sort -V | tail -n 1; }
+    if [ -f "$archives/$name" ]; then archive=$archives/$name; else archive=$(own_archive); fi
     if [ -z "$archive" ]; then
         if [ -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ]; then return 0; fi
         echo "no $name in $archives: building it from Debian's source package"
         "$repo/scripts/build-qt-mingw.sh" "$arch" "$own_archives"
-        archive=$own_archives/$name
+        archive=$(own_archive)
+        [ -n "$archive" ] || { echo "build-qt-mingw.sh left no archive in $own_archives" >&2; exit 1; }
     fi
     # Unpack again only when the archive changed since the last time.
     local stamp
@@ -140,6 +141,11 @@ if [[ " ${targets[*]} " == *" i686 "* ]]; then
     [ -n "$qt_debian" ] || { echo "$notices names no Qt source package" >&2; exit 1; }
     qt_version=${qt_debian#*:}
     qt_version=${qt_version%%[+~-]*}
+    case "$(sed -n "s/^Debian's patches: //p" "$notices")" in
+        applied) qt_patches="with Debian's patches" ;;
+        "not applied"*) qt_patches="its upstream tarball alone, without Debian's patches" ;;
+        *) echo "$notices does not say whether Debian's patches went into Qt" >&2; exit 1 ;;
+    esac
     zip_file=$out/Velkaro-$version-win32.zip
     stage=$out/release
     rm -rf "$stage" "$zip_file"
@@ -147,7 +153,7 @@ if [[ " ${targets[*]} " == *" i686 "* ]]; then
     cp "$out/i686/src/Velkaro.exe" "$stage/"
     # CR LF: Notepad before Windows 10 shows LF-only text as one long line.
     crlf() { sed 's/\r*$/\r/' "$@"; }
-    sed -e "s/@QT_VERSION@/$qt_version/g" -e "s/@QT_DEBIAN_VERSION@/$qt_debian/g" \
+    sed -e "s/@QT_VERSION@/$qt_version/g" -e "s/@QT_DEBIAN_VERSION@/$qt_debian/g" -e "s/@QT_DEBIAN_PATCHES@/$qt_patches/g" \
         "$repo/scripts/README-windows.txt" | crlf >"$stage/README.txt"
     ! grep -q '@[A-Z_]*@' "$stage/README.txt" || { echo "README-windows.txt has a placeholder this script does not fill" >&2; exit 1; }
     crlf "$repo/COPYING" >"$stage/COPYING"

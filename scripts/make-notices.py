@@ -2,9 +2,11 @@
 """Writes THIRD-PARTY-NOTICES.txt: every outside component linked into
 Velkaro.exe, each with its licence text or notice.
 
-Usage: scripts/make-notices.py QT_SOURCE QT_DEBIAN_VERSION OUTPUT
+Usage: scripts/make-notices.py [--upstream-only] QT_SOURCE QT_DEBIAN_VERSION OUTPUT
   QT_SOURCE          the unpacked qtbase source the static Qt was built from
   QT_DEBIAN_VERSION  its Debian version, e.g. 5.15.8+dfsg-11+deb12u3
+  --upstream-only    Qt was built from the package's upstream tarball alone,
+                     without Debian's patches
 
 The Qt parts come from the qt_attribution.json files of that source; the
 mingw-w64 and GCC runtime parts from Debian's copyright files for the cross
@@ -176,8 +178,8 @@ def qt_sections(qt_source):
     return sections
 
 
-def notices(qt_source, qt_debian_version, mingw_copyright=MINGW_COPYRIGHT,
-            gcc_copyright=GCC_COPYRIGHT):
+def notices(qt_source, qt_debian_version, debian_patches=True,
+            mingw_copyright=MINGW_COPYRIGHT, gcc_copyright=GCC_COPYRIGHT):
     upstream = re.match(r"(?:\d+:)?(\d+(?:\.\d+)*)", qt_debian_version)
     if not upstream:
         raise Fault(f"not a Debian version of Qt: {qt_debian_version!r}")
@@ -201,6 +203,7 @@ Velkaro's own code (GNU GPL version 3 or later, in COPYING) it holds:
   - the GCC runtime libraries libgcc and libstdc++, below.
 
 Qt source package: qtbase-opensource-src {qt_debian_version} (Debian)
+Debian's patches: {"applied" if debian_patches else "not applied, the upstream tarball alone"}
 Qt copyright: The Qt Company Ltd. and other contributors.
 mingw-w64 runtime: Debian's mingw-w64 {package_version("mingw-w64-common")}
 GCC runtime: Debian's gcc-mingw-w64 {package_version("gcc-mingw-w64-base")}
@@ -223,12 +226,15 @@ Debian's copyright file for mingw-w64, as shipped:
 
 
 def main(argv):
-    if len(argv) != 4:
+    args = argv[1:]
+    debian_patches = "--upstream-only" not in args
+    args = [arg for arg in args if arg != "--upstream-only"]
+    if len(args) != 3:
         print(__doc__.strip(), file=sys.stderr)
         return 2
-    qt_source, version, output = argv[1:]
+    qt_source, version, output = args
     try:
-        text = notices(qt_source, version)
+        text = notices(qt_source, version, debian_patches)
     except Fault as fault:
         print(f"make-notices.py: {fault}", file=sys.stderr)
         return 1
