@@ -8,7 +8,8 @@
 # failed"; the exit status is non-zero on any failure. Needs root.
 # VELKARO_ARCH: x86_64 (default) or i686, which needs a machine that runs 32-bit
 # code (scripts/guest-wine-checks.sh). VELKARO_EXE, VELKARO_STANDIN: the
-# launcher and a built standin.c, else the build's and one compiled here.
+# launcher and a built standin.c, else the build's and one compiled here;
+# "--standin FILE" only compiles standin.c into FILE.
 # VELKARO_WINE_PREFIX: a fresh prefix to use up instead of making one.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -19,6 +20,10 @@ case "$arch" in
     *) echo "VELKARO_ARCH: i686 or x86_64, not $arch" >&2; exit 2 ;;
 esac
 app_exe=${VELKARO_EXE:-$here/../../build/windows/$arch/src/Velkaro.exe}
+build_standin() { # output
+    "$arch-w64-mingw32-gcc" -municode -mwindows -O1 -Wall -Wextra -s "$here/standin.c" -o "$1" -lversion
+}
+if [ "${1:-}" = --standin ]; then build_standin "$2"; exit; fi
 
 # Nothing leaves the machine, and no desktop's focus disturbs the foreground check.
 if [ -z "${VELKARO_WINE_INSIDE:-}" ]; then
@@ -53,7 +58,7 @@ echo "Wine checks of the $arch Velkaro.exe"
 if [ -n "${VELKARO_STANDIN:-}" ]; then
     cp "$VELKARO_STANDIN" "$work/standin.exe"
 else
-    "$arch-w64-mingw32-gcc" -municode -mwindows -O1 -Wall -Wextra -s "$here/standin.c" -o "$work/standin.exe" -lversion || exit 1
+    build_standin "$work/standin.exe" || exit 1
 fi
 if [ -z "${VELKARO_WINE_PREFIX:-}" ]; then
     wine wineboot -i >/dev/null 2>&1 && wineserver -w || { echo "FAIL fresh Wine prefix"; exit 1; }
