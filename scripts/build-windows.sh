@@ -143,7 +143,7 @@ if [[ " ${targets[*]} " == *" i686 "* ]]; then
     qt_version=${qt_version%%[+~-]*}
     case "$(sed -n "s/^Debian's patches: //p" "$notices")" in
         applied) qt_patches="with Debian's patches" ;;
-        "not applied"*) qt_patches="its upstream tarball alone, without Debian's patches" ;;
+        "not applied"*) qt_patches="from its upstream tarball alone, without Debian's patches" ;;
         *) echo "$notices does not say whether Debian's patches went into Qt" >&2; exit 1 ;;
     esac
     zip_file=$out/Velkaro-$version-win32.zip
