@@ -14,7 +14,7 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=%ct 2>/dev/null || true)}
 [ -n "$SOURCE_DATE_EPOCH" ] || { echo "no commit to date the build by: set SOURCE_DATE_EPOCH" >&2; exit 1; }
 export SOURCE_DATE_EPOCH
-out=${VELKARO_WINDOWS_OUT:-$repo/build/windows}
+out=$(mkdir -p "${VELKARO_WINDOWS_OUT:-$repo/build/windows}" && cd "${VELKARO_WINDOWS_OUT:-$repo/build/windows}" && pwd)
 archives=${VELKARO_QT_ARCHIVES:-$repo/../shared/toolchains}
 [ -d "$archives" ] && archives=$(cd "$archives" && pwd)
 own_archives=$out/qt-archives
