@@ -333,7 +333,8 @@ private slots:
         for (const char* file : {"Star Craft/Star Craft.exe", "the \"best\" game.exe", "it's a\\ \"game\\\".exe",
                                  "\u0418\u0433\u0440\u044b/\uac8c\uc784.exe"})
             QTest::newRow(file) << file << "1100" << 0 << firewall + L{"write %1=DISABLEDWM HIGHDPIAWARE"} << "";
-        QTest::newRow("pasted: quoted, relative, doubled separator") << exe << "0000" << 0 << L{"minimised"} << "";
+        QTest::newRow("pasted: quoted, relative, doubled separator")
+            << exe << "0100" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
         // Stops: config.txt, the window and the programs left alone.
         for (const char* file : {"", "/", "missing.exe"})
             QTest::newRow(qPrintable(QString("path '%1'").arg(file))) << file << "1111" << 0 << L()

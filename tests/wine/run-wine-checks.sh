@@ -92,7 +92,11 @@ layers_value() { wine "$work/standin.exe" reg "$1" 2>/dev/null | tr -d '\r'; }
 # Text as the wide registry calls store it: UTF-16, with its zero.
 utf16() { printf '%s\0' "$1" | iconv -f UTF-8 -t UTF-16LE | hex; }
 # The runs as "program event layers-values-then" lines, and what the n-th run was given.
-runs() { [ -f "$log" ] && cut -f1-3 "$log" | tr '\t' ' '; }
+# A 32-bit program started from system32 finds itself in syswow64, as on 64-bit
+# Windows: named here by the folder the launcher asked for.
+runs() {
+    [ -f "$log" ] && cut -f1-3 "$log" | tr '\t' ' ' | sed 's/^C:\\windows\\'"$system_folder"'\\/C:\\windows\\system32\\/'
+}
 args_of() {
     local line
     line=$(sed -n "${1}p" "$log" | cut -f4)
@@ -133,7 +137,7 @@ run_launcher() { # key [key]
 # --- The executable as Explorer and UAC read it ------------------------------------
 about=$(wine "$work/standin.exe" about 'C:\Игры\Velkaro\Velkaro.exe' 2>/dev/null | tr -d '\r')
 check "exe: the version block names Velkaro.exe, its version and its maker" \
-    [ "$(sed -n '1p;3p;5p' <<<"$about" | tr '\n' ' ')" = "Velkaro 0.8 Velkaro.exe " ]
+    [ "$(head -n 1 <<<"$about")" = "Velkaro 0.8 Velkaro.exe " ]
 check "exe: the manifest asks for the highest rights the user has" grep -q 'level="highestAvailable"' <<<"$about"
 
 # --- Windows 7, no config.txt, every option on -----------------------------------

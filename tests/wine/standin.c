@@ -80,38 +80,20 @@ int wmain(int argc, wchar_t **argv)
         return 0;
     }
     if (argc == 3 && !wcscmp(argv[1], L"about")) {
-        /* What Explorer's Properties show, then the manifest's execution level line. */
+        /* What Explorer's Properties show, then the manifest as UAC reads it. */
         static BYTE info[65536];
-        static const wchar_t *const fields[] = {L"ProductName", L"FileDescription", L"FileVersion",
-                                                L"ProductVersion", L"OriginalFilename", L"LegalCopyright"};
-        if (!GetFileVersionInfoW(argv[2], 0, sizeof info, info)) {
-            puts("no version block");
-            return 1;
-        }
-        for (int i = 0; i < 6; ++i) {
-            wchar_t query[64], *text = NULL;
-            UINT length = 0;
+        static const wchar_t *const fields[] = {L"ProductName", L"FileVersion", L"OriginalFilename"};
+        wchar_t query[64], *text;
+        UINT length;
+        for (int i = 0; i < 3; ++i) {
             swprintf(query, 64, L"\\StringFileInfo\\040904b0\\%ls", fields[i]);
-            if (!VerQueryValueW(info, query, (void **)&text, &length))
-                text = L"-";
-            char utf8[256];
-            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, NULL, NULL);
-            printf("%s\n", utf8);
+            if (GetFileVersionInfoW(argv[2], 0, sizeof info, info) && VerQueryValueW(info, query, (void **)&text, &length))
+                printf("%ls ", text);
         }
         HMODULE exe = LoadLibraryExW(argv[2], NULL, LOAD_LIBRARY_AS_DATAFILE);
         HRSRC manifest = exe ? FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) : NULL;
-        if (!manifest) {
-            puts("no manifest");
-            return 1;
-        }
-        DWORD size = SizeofResource(exe, manifest);
-        const char *text = LockResource(LoadResource(exe, manifest));
-        for (const char *at = text; at && at < text + size; ++at) {
-            if (!strncmp(at, "<requestedExecutionLevel", 24)) {
-                const char *end = memchr(at, '>', (size_t)(text + size - at));
-                printf("%.*s\n", end ? (int)(end - at + 1) : 0, at);
-            }
-        }
+        if (manifest)
+            printf("\n%.*s\n", (int)SizeofResource(exe, manifest), (const char *)LockResource(LoadResource(exe, manifest)));
         return 0;
     }
     return 2;
