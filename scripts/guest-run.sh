@@ -19,7 +19,7 @@ trap 'rm -f "$console"' EXIT
 # qemu64: with "max" QEMU 7.2's emulation oopses the kernel (IRET with SMAP) and
 # faults on the masked lanes of VPMASKMOVD that Qt's AVX2 code uses. One CPU
 # runs faster than two on a two-core host.
-args=(-nodefaults -no-user-config -machine pc -cpu qemu64 -smp 1 -m 2048
+args=(-nodefaults -no-user-config -machine pc -accel tcg -cpu qemu64 -smp 1 -m 2048
     -display none -nic none -no-reboot -serial "file:$console"
     -kernel "$image/vmlinuz" -initrd "$image/initrd.img"
     -append "console=ttyS0 root=/dev/vda rw init=/sbin/velkaro-init panic=-1 quiet"
