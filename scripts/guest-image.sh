@@ -71,6 +71,14 @@ quiet in_root apt-get update
 quiet in_root apt-get install -y -o Dpkg::Options::=--force-confold linux-image-amd64 wine wine32:i386 wine64 xvfb xauth xdotool \
     iproute2 kmod procps fonts-wine fonts-dejavu-core
 in_root apt-get clean
+# Modules the machine never loads: it has a virtio disk and share, and veth pairs.
+kernel=$(ls "$root/usr/lib/modules")
+modules=$root/usr/lib/modules/$kernel/kernel
+rm -rf "$modules/sound"
+find "$modules/drivers" -mindepth 1 -maxdepth 1 -not -name virtio -not -name block -not -name char \
+    -not -name net -exec rm -rf {} +
+find "$modules/drivers/net" -mindepth 1 -maxdepth 1 -type d -exec rm -rf {} +
+in_root depmod "$kernel"
 umount "$root/proc"
 rm -rf "$root"/var/lib/apt/lists/* "$root/etc/resolv.conf"
 cp "$root"/boot/vmlinuz-* "$tmp/vmlinuz"
@@ -131,5 +139,9 @@ rm -rf "$tmp/share" "$tmp/step.log"
 
 mv -T "$tmp" "$image"
 trap - EXIT
+# Images of earlier versions of this script are a few GB each.
+for old in "$cache"/*; do
+    [ "$old" = "$image" ] || rm -rf --one-file-system "$old"
+done
 step "ready in $image"
 echo "$image"

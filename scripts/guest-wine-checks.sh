@@ -9,6 +9,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 exe=${1:-$root/build/windows/i686/src/Velkaro.exe}
 [ -f "$exe" ] || { echo "no $exe: run scripts/build-windows.sh i686 first" >&2; exit 1; }
+
+"$root/scripts/install-deps.sh" windows guest
 image=$("$root/scripts/guest-image.sh")
 
 share=$(mktemp -d /var/tmp/velkaro-job.XXXXXX)
