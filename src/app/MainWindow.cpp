@@ -179,7 +179,9 @@ bool MainWindow::runPaletteTricks()
 {
     displayProcess.start(systemProgram(systemDirectory(), QStringLiteral("rundll32.exe")),
                          {QStringLiteral("shell32.dll,Control_RunDLL"), QStringLiteral("desk.cpl")});
-    return activateDisplaySettings(*OsInterface::instance());
+    return activateDisplaySettings(*OsInterface::instance(), [this](int ms) {
+        return displayProcess.state() != QProcess::NotRunning && !displayProcess.waitForFinished(ms);
+    });
 }
 
 void MainWindow::onBrowse()

@@ -57,15 +57,19 @@ QStringList firewallPortRule()
         .split(QLatin1Char(' '));
 }
 
-bool activateDisplaySettings(OsInterface& os)
+bool activateDisplaySettings(OsInterface& os, const std::function<bool(int)>& appletRunsAfter)
 {
-    // The applet needs a moment to put up its window; one look per title.
+    // The applet needs a moment to put up its window, and a slow machine more
+    // than half a second: look again every 100 ms while it runs, 5 s at most.
     os.sleepMs(500);
-    OsInterface::WindowHandle window = os.findWindow("Display Properties");
-    if (window == 0)
-        window = os.findWindow("Display Settings");
-    if (window == 0)
-        return false;
-    os.activateWindow(window);
-    return true;
+    for (int waited = 500;; waited += 100) {
+        for (const char* title : {"Display Properties", "Display Settings"}) {
+            if (const OsInterface::WindowHandle window = os.findWindow(title)) {
+                os.activateWindow(window);
+                return true;
+            }
+        }
+        if (waited >= 5000 || !appletRunsAfter(100))
+            return false;
+    }
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class OsInterface;
 
 // 5 for any system outside the NT family, else the major version capped at
@@ -29,7 +31,8 @@ QStringList firewallProgramRule(const QString& gamePath);
 QStringList firewallPortRule();
 
 // Waits for the display settings applet's window and brings it to the
-// front; false when it never showed.
-bool activateDisplaySettings(OsInterface& os);
+// front; false when it never showed. appletRunsAfter(ms) waits up to ms
+// and tells whether the applet still runs.
+bool activateDisplaySettings(OsInterface& os, const std::function<bool(int)>& appletRunsAfter);
 
 #endif // VELKARO_SYSTEM_H

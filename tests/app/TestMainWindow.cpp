@@ -320,8 +320,10 @@ private slots:
         const L all = firewall + L{"write %1=DISABLEDWM HIGHDPIAWARE RUNASADMIN"} + applet;
         QTest::newRow("all, Display Properties up") << exe << "1111" << -2 << all + L{"activate Display Properties"}
                                                     << "";
-        QTest::newRow("all, Display Settings up")
-            << exe << "1111" << 0 << all + L{"find Display Settings", "activate Display Settings"} << "";
+        QTest::newRow("all, Display Settings up late")
+            << exe << "1111" << 0
+            << all + L{"find Display Settings", "find Display Properties", "find Display Settings", "activate Display Settings"}
+            << "";
         QTest::newRow("compatibility and palette, no applet window")
             << exe << "0110" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} + applet + L{"find Display Settings"}
             << "";
@@ -376,6 +378,8 @@ private slots:
         if (tag.contains("missing beside"))
             QFile::remove(appDir + "BindIP.dll");
         qputenv("STANDIN_CRASH", tag.contains("crashes") ? "1" : "");
+        qputenv("STANDIN_LINGER", tag.contains("no applet window") ? "0" : "20"); // an applet that ends is not waited for
+        os->hiddenLooks = tag.endsWith("late") ? 2 : 0;
         if (tag.contains("layers kept"))
             os->layers[path] = "~ WINXPSP3 RUNASADMIN";
         os->windowTitles = expected.filter("activate ").replaceInStrings("activate ", "");
