@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the Linux build with its tests, then
 # the Windows executables and the whole launch of each Velkaro.exe under Wine.
-# Runs as root: the window test and the Wine run each make a private network
-# namespace, so that their interfaces are their own and nothing leaves the machine.
+# Runs as root: the Wine runs make a private network namespace, so that their
+# interfaces are their own and nothing leaves the machine, and the emulated
+# machine's image is made in a chroot.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" run test windows guest
