@@ -34,9 +34,8 @@ QString hamachiAddress(const std::vector<NetworkEntry>& networks);
 bool isForceBindIPIn(const QString& folder);
 // The first of ForceBindIP's two files that the folder lacks, or empty.
 QString missingForceBindIPFile(const QString& folder);
-// The program to run: by its full path in the system folder, so that a
-// same-named file in the launcher's or the current folder never runs in its
-// place; by the bare name where there is no system folder.
+// The program a launch runs: in the system folder, as systemProgram takes
+// Windows' own; the bare name where there is no system folder.
 QString forceBindIPProgram(const QString& systemDir);
 // Copies ForceBindIP's two files from one folder to another, never over a
 // file already there; true when both are then in place.

@@ -72,20 +72,12 @@ std::pair<int, QString> parseLine(const QString& line)
     return {NoKey, QString()};
 }
 
-bool holds(const QByteArray& line, const char* key)
+// Whether a line names one of the keys at all: only such a line can set
+// anything, so the patterns need not run on any other.
+bool namesKey(const QByteArray& line)
 {
-    return line.contains(key);
-}
-bool holds(const QString& line, const char* key)
-{
-    return line.contains(QLatin1String(key));
-}
-
-// Whether a line names one of the keys at all: only such a line can set anything.
-template <typename Line> bool namesKey(const Line& line)
-{
-    return holds(line, PathKey)
-           || std::any_of(std::begin(FlagKeys), std::end(FlagKeys), [&line](const char* key) { return holds(line, key); });
+    return line.contains(PathKey)
+           || std::any_of(std::begin(FlagKeys), std::end(FlagKeys), [&line](const char* key) { return line.contains(key); });
 }
 
 // The reader has always taken lines through a 1024-byte buffer.
@@ -130,7 +122,7 @@ void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& optio
     // is read as the text it says it is, line by line.
     if (const QTextCodec* codec = QTextCodec::codecForUtfText(bytes, nullptr)) {
         for (const QString& line : codec->toUnicode(bytes).split(QLatin1Char('\n'))) {
-            if (!line.contains(QChar(0)) && namesKey(line))
+            if (!line.contains(QChar(0)))
                 apply(line + QLatin1Char('\n'));
         }
         return;
