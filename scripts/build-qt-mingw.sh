@@ -55,8 +55,8 @@ apt_dir=$(mktemp -d)
 trap 'rm -rf "$apt_dir"' EXIT
 chmod 755 "$apt_dir"
 mkdir -p "$apt_dir/lists/partial"
-printf 'deb-src http://deb.debian.org/debian bookworm main\ndeb-src http://deb.debian.org/debian-security bookworm-security main\ndeb-src http://deb.debian.org/debian bookworm-updates main\n' \
-    >"$apt_dir/sources.list"
+# The source suites of the archives this machine's apt uses.
+"$repo/scripts/debian-sources.sh" | awk '{ print "deb-src " $1 " " $2 " main" }' >"$apt_dir/sources.list"
 apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent
           -o Dir::State::Lists="$apt_dir/lists")
 

@@ -10,12 +10,14 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cache=${VELKARO_GUEST_CACHE:-/var/tmp/velkaro-guest}
-mirror=http://deb.debian.org/debian
 hash=$(sha256sum <"$here/guest-image.sh" | cut -c1-16)
 image=$cache/$hash
 [ -f "$image/root.img" ] && { echo "$image"; exit 0; }
 [ "$(id -u)" = 0 ] || { echo "making the guest image needs root" >&2; exit 1; }
 
+# The machine's own mirror, as its apt uses it.
+mirror=$("$here/debian-sources.sh" | awk '$2 == "bookworm" { print $1; exit }')
+[ -n "$mirror" ] || { echo "guest image: no bookworm suite in this machine's apt sources" >&2; exit 1; }
 mkdir -p "$cache"
 exec 9>"$cache/.lock"
 flock 9 # one build at a time; another may have finished it meanwhile
