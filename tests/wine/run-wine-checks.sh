@@ -104,15 +104,40 @@ args_of() {
     printf '%s' "${line#"${line%%[! ]*}"}"
 }
 
+# The windows on the display and the prefix's processes, for a start that went wrong.
+show_state() {
+    local w
+    echo "  launcher output: $(tail -c 2000 "$work/launcher.log" | tr '\r\n' '  ')"
+    for w in $(xdotool search --name '' 2>/dev/null); do
+        echo "  window $w \"$(xdotool getwindowname "$w" 2>/dev/null)\" of pid $(xdotool getwindowpid "$w" 2>/dev/null)"
+    done
+    ps -eo pid,stat,args | grep -iE '[w]ineserver|[a-z]:\\' | sed 's/^/  process /'
+}
+# The visible window of process pid whose whole title is title, within seconds.
+# One xdotool search dies on an X error (BadWindow) when a window vanishes while
+# it looks, as windows come and go while Wine and Qt start, so a look that
+# fails is looked again rather than taken as no window.
+find_window() { # pid title seconds
+    local end=$((SECONDS + $3)) found
+    while [ $SECONDS -lt $end ] && kill -0 "$1" 2>/dev/null; do
+        found=$(xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1)
+        [ -n "$found" ] && { echo "$found"; return; }
+        sleep 0.2
+    done
+    return 1
+}
+
 # Starts the launcher by its full path from C:\, presses a key once its window
 # shows, and leaves its exit code in $rc (124: no window, or it never ended).
 # A second key goes to a launcher still open 15 s after the first; $stayed
-# tells whether it was.
+# tells whether it was. Each start begins with every Windows process of the
+# case before ended, so that none of them meets the new one.
 run_launcher() { # key [key]
     rm -f "$log"
+    timeout 60 wineserver -w || { echo "  the previous case's processes did not end:"; show_state; stop_wine; }
     (cd "$drive_c" && exec wine 'C:\Игры\Velkaro\Velkaro.exe' >>"$work/launcher.log" 2>&1) &
     local pid=$! window
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velkaro for Hamachi$' 2>/dev/null | head -n 1)
+    window=$(find_window "$pid" 'Velkaro for Hamachi' 60) || { echo "  no launcher window:"; show_state; }
     # No window manager: give the window the focus its shortcuts need.
     [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$1"
     stayed=no
@@ -128,9 +153,10 @@ run_launcher() { # key [key]
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.2
     done
-    kill -0 "$pid" 2>/dev/null && stop_wine
+    kill -0 "$pid" 2>/dev/null && { echo "  the launcher did not end:"; show_state; stop_wine; }
     wait "$pid"
     rc=$?
+    [ "$rc" -le 128 ] || { echo "  the launcher died of signal $((rc - 128)):"; show_state; }
     [ -n "$window" ] || rc=124
 }
 
@@ -159,7 +185,8 @@ check "win7: layers value is REG_SZ \"DISABLEDWM HIGHDPIAWARE RUNASADMIN\" with 
     [ "$(layers_value "$registry_game")" = "type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE RUNASADMIN')" ]
 check "win7: ForceBindIP gets 25.1.2.3, the IPv4 address of \"Hamachi\", and the quoted path" \
     [ "$(args_of 5)" = "25.1.2.3 \"$registry_game\"" ]
-sleep 1
+# Ended by the launcher, which Wine carries out a moment later; one left alone runs on.
+for _ in $(seq 50); do pgrep -f '^C:.windows.system32.rundll32.exe' >/dev/null || break; sleep 0.2; done
 check "win7: the display applet ends with the launcher" [ -z "$(pgrep -f '^C:.windows.system32.rundll32.exe')" ]
 
 # --- Notepad's UTF-8 config.txt naming a game in Cyrillic, with layers of the user's own ---
