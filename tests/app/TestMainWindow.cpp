@@ -341,7 +341,9 @@ private slots:
         for (const char* file : {"", "/", "missing.exe"})
             QTest::newRow(qPrintable(QString("path '%1'").arg(file))) << file << "1111" << 0 << L()
                                                                       << "There is no game at this path.";
-        QTest::newRow("a folder") << "game" << "1111" << 0 << L() << "The game path is a folder.";
+        QTest::newRow("a folder") << "game" << "1111" << 0 << L() << "The folder holds no starcraft.exe.";
+        QTest::newRow("a folder holding the game") << "game" << "0100" << 0
+                                                   << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
         QTest::newRow("no list item") << exe << "1111" << -1 << L() << "";
         QTest::newRow("NOT connected") << exe << "1111" << 2 << L() << "The chosen network has no address.";
         QTest::newRow("failed install") << exe << "1111" << 0 << L() << "Unable to install forceBindIP.";
@@ -386,6 +388,8 @@ private slots:
         const QString current = QDir::currentPath();
         QDir::setCurrent(tmp->path());
         open(tag.startsWith("pasted") ? "\t\"" + file.replace("/", "//") + "\" \n" : path);
+        if (tag.contains("holding")) // everything gets the file, the field too
+            path = writeFile(path + "/StarCraft.EXE");
         for (int i = 0; i < 4; ++i)
             child<QCheckBox>(OptionBoxes[i])->setChecked(flags[i] == '1');
         child<QRadioButton>(network == -2 ? "rbHamachi" : "rbSelNetwork")->setChecked(true);
@@ -398,6 +402,7 @@ private slots:
         QDir::setCurrent(current);
         QCOMPARE(readFile(appDir + "config.txt"), config);
         QCOMPARE(w->isVisible(), expected.isEmpty() || !status.isEmpty());
+        QCOMPARE(child<QLineEdit>("leSCPath")->text(), path); // what ran, or what was typed
         QVERIFY(!w->isVisible() || !w->isMinimized());
         const QString message = w->statusBar()->currentMessage();
         QCOMPARE(message.left(status.size()), status);
