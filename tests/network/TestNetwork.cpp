@@ -41,30 +41,6 @@ private slots:
         QCOMPARE(shown.join("; "), listed);
         QCOMPARE(hamachiAddress(entries), hamachi);
     }
-
-    // A file counts when the launcher's folder ("a/") or the system folder ("s/")
-    // holds it; the install then completes the system folder.
-    void install_data()
-    {
-        QTest::addColumn<QString>("files");
-        QTest::addColumn<QString>("missing");
-        QTest::newRow("both beside") << "a/ForceBindIP.exe a/BindIP.dll" << "";
-        QTest::newRow("program installed, library beside") << "s/ForceBindIP.exe a/BindIP.dll" << "";
-        QTest::newRow("library nowhere") << "a/ForceBindIP.exe s/ForceBindIP.exe" << "BindIP.dll";
-        QTest::newRow("program nowhere") << "s/BindIP.dll" << "ForceBindIP.exe";
-    }
-    void install()
-    {
-        QFETCH(QString, files);
-        QFETCH(QString, missing);
-        QTemporaryDir dir;
-        QDir(dir.path()).mkpath("a");
-        QDir(dir.path()).mkpath("s");
-        for (const QString& file : files.split(' '))
-            QVERIFY(QFile(dir.filePath(file)).open(QIODevice::WriteOnly));
-        QCOMPARE(missingForceBindIPFile({dir.filePath("a/"), dir.filePath("s/")}), missing);
-        QCOMPARE(copyForceBindIP(dir.filePath("a/"), dir.filePath("s/")), missing.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNetwork)

@@ -198,64 +198,39 @@ check "install: the BindIP.dll already there is left byte for byte" cmp -s "$sys
 check "install: the launch goes on to the installed ForceBindIP (exit $rc)" \
     [ "$rc/$(runs)" = '0/C:\windows\system32\ForceBindIP.exe run 2' ]
 
-# --- A screen at 100% and at 150%: both windows scale as a whole -----------------
-# While the launcher runs, the About dialog (F1) waits: the two windows' sizes go
-# to FILE as "main-width main-height about-width about-height", then Esc closes
-# the dialog and F5 launches.
+# --- 100% and 150%: both windows scale as a whole; a folder path; a Hangul install path ---
+# While the launcher runs, its About dialog (F1) waits: the width and height of
+# the launcher window and of the dialog go to FILE, then Esc closes the dialog
+# and F5 launches.
 sizes_then_launch() { # file
-    local about main window
     about=$(timeout 60 xdotool search --sync --onlyvisible --name '^About Velkaro$' 2>/dev/null | head -n 1)
     main=$(xdotool search --onlyvisible --name '^Velkaro for Hamachi$' 2>/dev/null | head -n 1)
-    [ -n "$about" ] && [ -n "$main" ] || return 1
-    for window in "$main" "$about"; do
-        xdotool getwindowgeometry --shell "$window" | sed -n 's/^\(WIDTH\|HEIGHT\)=//p'
-    done | tr '\n' ' ' >"$1"
-    timeout 10 xdotool windowfocus --sync "$about" && xdotool key --window "$about" Escape
-    timeout 10 xdotool windowfocus --sync "$main" && xdotool key --window "$main" F5
+    for w in "$main" "$about"; do xdotool getwindowgeometry --shell "$w"; done | sed -n 's/^\(WIDTH\|HEIGHT\)=//p' >"$1"
+    timeout 20 xdotool windowfocus --sync "$about" key --window "$about" Escape windowfocus --sync "$main" key --window "$main" F5
 }
-dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
-# The dialog font Windows has, Tahoma, which Debian's Wine uses only from the prefix's
-# Fonts folder: the fallback it takes otherwise lays the window out taller at 96 DPI.
+# The dialog font of Windows, Tahoma, which Debian's Wine takes only from the
+# prefix's Fonts folder: its fallback lays the window out taller at 96 DPI alone.
 cp /usr/share/wine/fonts/tahoma*.ttf "$drive_c/windows/Fonts/"
-
-# At 96 DPI the game is a folder named with a trailing dot, which Windows drops.
-dpi 96
+# At 96 DPI the game is a folder, named with a trailing dot that Windows drops.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 printf 'PATH=C:\\Games\\Star Craft.\r\nFIREWALL_EXCEPTION=1\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
 game='C:\Games\Star Craft\StarCraft.exe'
 sizes_then_launch "$work/sizes-96" &
-watcher=$!
 run_launcher F1
-wait "$watcher"
-check "folder: exits with 0 after About, Esc, F5 (got $rc)" [ "$rc" = 0 ]
-check "folder: the firewall rule, the layers and ForceBindIP get the game in it, no trailing dot" \
-    [ "$(args_of 1)/$(layers_value "$game")/$(args_of 3)" = "firewall add allowedprogram program = \"$game\" \
+check "folder: after About, Esc, F5 the firewall rule, the layers and ForceBindIP get the game in it (exit $rc)" \
+    [ "$rc/$(args_of 1)/$(layers_value "$game")/$(args_of 3)" = "0/firewall add allowedprogram program = \"$game\" \
 name = StarCraft993 mode = ENABLE scope = ALL profile = ALL/type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE')/25.1.2.3 \"$game\"" ]
-check "folder: config.txt stores the game, 8-bit as before" \
-    [ "$(hex <"$app/config.txt")" = "$(crlf "PATH=$game" FIREWALL_EXCEPTION=1 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0)" ]
-
-# At 144 DPI the game comes from an InstallPath in Hangul, which code page 1252 lacks.
-dpi 144
-game='C:\Games\게임\starcraft.exe'
-mkdir -p "$drive_c/Games/게임"
-cp "$work/standin.exe" "$drive_c/Games/게임/StarCraft.exe"
-wine reg add 'HKLM\Software\Blizzard Entertainment\Starcraft' /v InstallPath /t REG_SZ /d 'C:\Games\게임' \
-    /reg:32 /f >/dev/null 2>&1
+# At 144 DPI the game is the registry's, in a folder named in Hangul, which code page 1252 lacks.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+mkdir -p "$drive_c/Games/게임" && cp "$work/standin.exe" "$drive_c/Games/게임/StarCraft.exe"
+wine reg add 'HKLM\Software\Blizzard Entertainment\Starcraft' /v InstallPath /t REG_SZ /d 'C:\Games\게임' /reg:32 /f >/dev/null 2>&1
 printf 'FIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
 sizes_then_launch "$work/sizes-144" &
-watcher=$!
 run_launcher F1
-wait "$watcher"
-check "korean: exits with 0 after About, Esc, F5 (got $rc)" [ "$rc" = 0 ]
-check "korean: ForceBindIP gets the registry's folder in Hangul" [ "$(args_of 1)" = "25.1.2.3 $game" ]
-check "korean: config.txt in UTF-8 with a byte-order mark" \
-    [ "$(hex <"$app/config.txt")" = "efbbbf$(crlf "PATH=$game" FIREWALL_EXCEPTION=0 COMPABILITY=0 PALETTE=0 ADMINISTRATOR=0)" ]
-read -r -a small <"$work/sizes-96"
-read -r -a large <"$work/sizes-144"
-scaled() { # each of the four sizes at 144 DPI at least 1.4 times that at 96
-    [ ${#small[@]} = 4 ] && [ ${#large[@]} = 4 ] || return 1
-    for i in 0 1 2 3; do [ $((large[i] * 10)) -ge $((small[i] * 14)) ] || return 1; done
-}
-check "dpi: main window and About 1.4 times as wide and as tall at 144 DPI (${small[*]} -> ${large[*]})" scaled
+check "korean: after About, Esc, F5 ForceBindIP gets the registry's path (exit $rc)" \
+    [ "$rc/$(args_of 1)" = '0/25.1.2.3 C:\Games\게임\starcraft.exe' ]
+check "dpi: both windows at least 1.4 times as wide and as tall at 144 as at 96 ($(cat "$work"/sizes-{96,144} | tr "\n" " "))" \
+    awk 'FNR == NR { s[FNR] = $1; next } $1 * 10 < s[FNR] * 14 { bad = 1 } END { exit bad || NR != 8 }' "$work"/sizes-{96,144}
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
