@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Renders the README's screenshots from the real programs under Xvfb: the
-# Windows build under Wine as a Windows 7 user sees it, then the Linux build
-# and its About dialog.
+# Windows build under Wine as a Windows 7 user sees it, at 100% and with both
+# windows at 150%, then the Linux build and its About dialog.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    # 96 DPI, so that the Linux build shows at 100% too (Xvfb reports 100).
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
 fi
 "$root/scripts/install-deps.sh" run test windows
 mkdir -p "$root/docs"
@@ -57,6 +58,13 @@ windows_shot() {
     printf 'PATH=C:\\Games\\Star Craft\\StarCraft.exe\r\nFIREWALL_EXCEPTION=1\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' \
         >"$c/Velkaro/config.txt"
     "$root/scripts/screenshot.sh" "$root/docs/main-window-windows.png" "Velkaro for Hamachi" \
+        -- wine 'C:\Velkaro\Velkaro.exe'
+    "$wineserver" -k 2>/dev/null || true
+    # At 150%, as many laptops come set: both windows scale as a whole.
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+    "$root/scripts/screenshot.sh" "$root/docs/main-window-150.png" "Velkaro for Hamachi" -- wine 'C:\Velkaro\Velkaro.exe'
+    "$wineserver" -k 2>/dev/null || true
+    "$root/scripts/screenshot.sh" "$root/docs/about-dialog-150.png" "Velkaro for Hamachi" --keys F1 --shot "About Velkaro" \
         -- wine 'C:\Velkaro\Velkaro.exe'
     "$wineserver" -k 2>/dev/null || true
 }

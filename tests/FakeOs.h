@@ -20,7 +20,8 @@ public:
 
     bool versionAnswers = true;
     int platformId = 2, majorVersion = 6;
-    std::string installPath, systemDir;
+    QString installPath;
+    std::string systemDir;
     QStringList windowTitles;
     int hiddenLooks = 0; // looks for a window that find none, as on a slow machine
     QMap<QString, QString> layers; // the user's compatibility layers by program path
@@ -33,10 +34,10 @@ public:
             log.write(line.toUtf8() + '\n');
         recordedUpTo = log.size();
     }
-    bool readMachineString(const std::string&, const std::string&, std::string& value) override
+    bool readMachineString(const std::string&, const std::u16string&, std::u16string& value) override
     {
-        value = installPath;
-        return !installPath.empty();
+        value = installPath.toStdU16String();
+        return !installPath.isEmpty();
     }
     bool readUserString(const std::string&, const std::u16string& name, std::u16string& data) override
     {
@@ -55,6 +56,7 @@ public:
         major = majorVersion;
         return versionAnswers;
     }
+    std::u16string fullPath(const std::u16string&) override { return {}; }
     std::string systemDirectory() override { return systemDir; }
     WindowHandle findWindow(const std::string& title) override
     {

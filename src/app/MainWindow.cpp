@@ -197,7 +197,7 @@ void MainWindow::onBrowse()
 
 void MainWindow::onClose()
 {
-    const QString path = cleanGamePath(ui->leSCPath->text());
+    const QString path = gameFile(cleanGamePath(ui->leSCPath->text(), *OsInterface::instance()));
     if (isValidPath(path)) {
         gamePath = path;
         saveConfig();
@@ -217,8 +217,9 @@ void MainWindow::onLaunch()
     const auto stop = [this](const QString& message) { statusBar()->showMessage(message, 0); };
 
     if (!forceBindIPInstalled) {
-        // Half an install would leave a program without its library.
-        const QString missing = missingForceBindIPFile(appDir);
+        // Half an install would leave a program without its library; a file
+        // already in the system folder needs no copy.
+        const QString missing = missingForceBindIPFile({appDir, systemDirectory()});
         if (!missing.isEmpty()) {
             stop(tr("%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.")
                      .arg(missing, QFileInfo(appPath).fileName()));
@@ -233,7 +234,7 @@ void MainWindow::onLaunch()
         ui->cbForceBindIP->setChecked(true);
     }
 
-    launchPath = cleanGamePath(ui->leSCPath->text());
+    launchPath = gameFile(cleanGamePath(ui->leSCPath->text(), *OsInterface::instance()));
 
     QString address;
     if (ui->rbHamachi->isChecked()) {
@@ -256,9 +257,11 @@ void MainWindow::onLaunch()
     }
     // ForceBindIP can only start a program.
     if (QFileInfo(launchPath).isDir()) {
-        stop(tr("The game path is a folder. Pick the game's .exe with \"...\"."));
+        stop(tr("The folder holds no starcraft.exe. Pick the game's .exe with \"...\"."));
         return;
     }
+    // The field shows what runs: the file a folder stood for, the path as Windows resolves it.
+    ui->leSCPath->setText(launchPath);
 
     gamePath = launchPath;
     saveConfig();

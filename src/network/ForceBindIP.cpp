@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 const QString ProgramFile = QStringLiteral("ForceBindIP.exe");
 const QString LibraryFile = QStringLiteral("BindIP.dll");
@@ -9,13 +11,14 @@ const QString LibraryFile = QStringLiteral("BindIP.dll");
 
 bool isForceBindIPIn(const QString& folder)
 {
-    return missingForceBindIPFile(folder).isEmpty();
+    return missingForceBindIPFile({folder}).isEmpty();
 }
 
-QString missingForceBindIPFile(const QString& folder)
+QString missingForceBindIPFile(const QStringList& folders)
 {
     for (const QString& file : {ProgramFile, LibraryFile}) {
-        if (!QFile::exists(folder + file))
+        const auto holds = [&file](const QString& folder) { return QFile::exists(folder + file); };
+        if (std::none_of(folders.begin(), folders.end(), holds))
             return file;
     }
     return QString();

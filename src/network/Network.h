@@ -4,6 +4,7 @@
 #include <QHostAddress>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -32,8 +33,8 @@ QString hamachiAddress(const std::vector<NetworkEntry>& networks);
 
 // Folders end in a separator, or are empty for the working directory.
 bool isForceBindIPIn(const QString& folder);
-// The first of ForceBindIP's two files that the folder lacks, or empty.
-QString missingForceBindIPFile(const QString& folder);
+// The first of ForceBindIP's two files that none of the folders holds, or empty.
+QString missingForceBindIPFile(const QStringList& folders);
 // The program a launch runs: in the system folder, as systemProgram takes
 // Windows' own; the bare name where there is no system folder.
 QString forceBindIPProgram(const QString& systemDir);

@@ -1,7 +1,10 @@
 #include "Settings.h"
 
+#include "OsInterface.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextCodec>
@@ -85,7 +88,7 @@ constexpr int MaxPiece = 1023;
 
 } // namespace
 
-QString cleanGamePath(const QString& typed)
+QString cleanGamePath(const QString& typed, OsInterface& os)
 {
     // Explorer's "Copy as path" puts quotes around the path, and a pasted line
     // may bring a line break or blanks; no Windows path holds a quote or ends
@@ -96,7 +99,26 @@ QString cleanGamePath(const QString& typed)
     // Too short to be a path: left for the path check to refuse.
     if (path.size() < 2)
         return path;
+    // Windows drops a name's trailing dots and blanks and resolves "C:game"
+    // and "\game" against the current folders: its own full path is the name
+    // the layers and the firewall rule must carry. It keeps UNC and "\\?\"
+    // paths whole.
+    const std::u16string full = os.fullPath(path.toStdU16String());
+    if (!full.empty())
+        return QString::fromStdU16String(full);
     return QDir::toNativeSeparators(QDir::cleanPath(QDir().absoluteFilePath(path)));
+}
+
+QString gameFile(const QString& path)
+{
+    if (!QFileInfo(path).isDir())
+        return path;
+    // Name filters ignore letter case unless told otherwise.
+    const QStringList found = QDir(path).entryList({QStringLiteral("starcraft.exe")}, QDir::Files | QDir::Hidden);
+    if (found.isEmpty())
+        return path;
+    const QString separator = QDir::separator();
+    return path + (path.endsWith(separator) ? QString() : separator) + found.first();
 }
 
 bool isValidPath(const QString& path)
@@ -150,13 +172,25 @@ QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options)
 {
     // A path must come back as it went: not as some other path the encoding
     // made of it, not cut by a line break (which would write lines of its
-    // own), not in pieces longer than the reader takes.
-    const QByteArray path = gamePath.toLocal8Bit();
-    const bool comesBack = QString::fromLocal8Bit(path) == gamePath && path.size() + 6 <= MaxPiece
-                           && !path.contains('\n') && !path.contains('\r') && !path.contains('\0');
+    // own), not in pieces longer than the reader takes. Windows' text mode
+    // ends the line in CR LF, two bytes of the piece.
+    const bool oneLine = !gamePath.contains(QLatin1Char('\n')) && !gamePath.contains(QLatin1Char('\r'))
+                         && !gamePath.contains(QChar(0));
+    QByteArray path = gamePath.toLocal8Bit();
+    const bool eightBit = QString::fromLocal8Bit(path) == gamePath;
+    // The system's 8-bit encoding whenever it holds the path, so that a file
+    // stays what every earlier version wrote and reads; UTF-8 with a
+    // byte-order mark only for letters it lacks, where it would store nothing.
+    const bool utf8 = !eightBit && oneLine && QString::fromUtf8(gamePath.toUtf8()) == gamePath;
+    if (utf8)
+        path = gamePath.toUtf8();
+    else if (!eightBit || !oneLine || path.size() + 7 > MaxPiece)
+        path.clear();
     QByteArray content;
     content.reserve(path.size() + 100);
-    content.append(PathKey).append('=').append(comesBack ? path : QByteArray()).append('\n');
+    if (utf8)
+        content.append("\xef\xbb\xbf");
+    content.append(PathKey).append('=').append(path).append('\n');
     const auto flags = flagsOf(options);
     for (std::size_t i = 0; i < flags.size(); ++i)
         content.append(FlagKeys[i]).append('=').append(QByteArray::number(*flags[i])).append('\n');

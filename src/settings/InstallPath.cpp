@@ -4,10 +4,10 @@
 
 QString installedGamePath(OsInterface& os)
 {
-    std::string installPath;
+    std::u16string installPath;
     if (!os.readMachineString(Registry::GameKey, Registry::GameInstallPathValue, installPath))
         return QString();
-    QString folder = QString::fromLocal8Bit(installPath.data(), static_cast<int>(installPath.size()));
+    QString folder = QString::fromStdU16String(installPath);
     // Installers record the folder with or without a final backslash; the
     // game's path has exactly one, or Windows never matches it up.
     if (!folder.endsWith(QLatin1Char('\\')))

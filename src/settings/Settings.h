@@ -20,9 +20,14 @@ struct LaunchOptions
 };
 
 // The one form of a game path the launcher works with and stores: quotes and
-// blanks around it dropped, absolute against the current folder, one
-// separator between names, native separators.
-QString cleanGamePath(const QString& typed);
+// blanks around it dropped, then the full path the system itself makes of it
+// where it tells one (Windows); elsewhere absolute against the current
+// folder, one separator between names, native separators.
+QString cleanGamePath(const QString& typed, OsInterface& os);
+
+// The game a path names: for a folder holding starcraft.exe in any letter
+// case, that file, in the letters it has on disk; any other path as it is.
+QString gameFile(const QString& path);
 
 // A game path is usable when it names an existing file or folder; one
 // character is never enough.
@@ -34,8 +39,10 @@ bool isValidPath(const QString& path);
 // a byte-order mark says it is UTF-8 or UTF-16.
 void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& options,
                 const std::function<bool(const QString&)>& pathUsable = isValidPath);
-// The five lines a save writes. Text is in the system's own 8-bit encoding;
-// a path that encoding cannot hold is stored as no path at all.
+// The five lines a save writes, in the system's own 8-bit encoding, or as
+// UTF-8 with a byte-order mark when that encoding cannot hold the path. A
+// path that would not read back (a line break, a zero, no Unicode, 8-bit
+// bytes too many for the reader's line) is stored as no path at all.
 QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options);
 
 // Whole files: read as bytes, written in text mode (CR LF on Windows). The

@@ -7,8 +7,8 @@
 // The one door to the operating system. Texts are 8-bit byte strings in the
 // system's own code page, exactly as the 8-bit Windows calls take and give
 // them (callers convert with QString::fromLocal8Bit / toLocal8Bit), except
-// the user's values, which are UTF-16. The Win32
-// side stays free of Qt so that it can be built and checked on its own.
+// registry values and paths, which are UTF-16. The Win32 side stays free of
+// Qt so that it can be built and checked on its own.
 class OsInterface
 {
 public:
@@ -16,13 +16,12 @@ public:
 
     virtual ~OsInterface() = default;
 
-    // HKEY_LOCAL_MACHINE\subKey, value valueName, read into a zero-filled
-    // 1024-byte buffer. On success value holds the bytes up to the first zero,
-    // never beyond the buffer. False when the key or value is missing or the
-    // value does not fit. Both builds read the 32-bit view, where a 32-bit
-    // installer writes.
-    virtual bool readMachineString(const std::string& subKey, const std::string& valueName,
-                                   std::string& value) = 0;
+    // HKEY_LOCAL_MACHINE\subKey, value valueName, as UTF-16 text: an install
+    // folder in any letters arrives whole. REG_SZ and REG_EXPAND_SZ values
+    // only, up to their first zero. Both builds read the 32-bit view, where a
+    // 32-bit installer writes.
+    virtual bool readMachineString(const std::string& subKey, const std::u16string& valueName,
+                                   std::u16string& value) = 0;
 
     // HKEY_CURRENT_USER\subKey, value valueName, as UTF-16 text: the wide
     // calls, so that a name in any letters is the name Windows looks up.
@@ -37,6 +36,10 @@ public:
     // Platform id (2 for the NT family) and major version, from the extended
     // version record first and the basic one second. False when both fail.
     virtual bool queryVersion(int& platformId, int& majorVersion) = 0;
+
+    // The full path Windows itself makes of path (GetFullPathNameW), or empty
+    // where the system makes none.
+    virtual std::u16string fullPath(const std::u16string& path) = 0;
 
     // The Windows system directory without a trailing separator, or empty
     // when the system cannot tell it.
@@ -58,9 +61,8 @@ public:
 // Registry locations the launcher works with.
 namespace Registry {
 constexpr const char* GameKey = "SOFTWARE\\Blizzard Entertainment\\Starcraft";
-constexpr const char* GameInstallPathValue = "InstallPath";
+constexpr const char16_t* GameInstallPathValue = u"InstallPath";
 constexpr const char* LayersKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers";
-constexpr unsigned ValueBufferSize = 1024;
 } // namespace Registry
 
 #endif // VELKARO_OSINTERFACE_H

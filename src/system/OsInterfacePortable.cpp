@@ -10,7 +10,7 @@ namespace {
 class PortableOsInterface : public OsInterface
 {
 public:
-    bool readMachineString(const std::string&, const std::string&, std::string&) override
+    bool readMachineString(const std::string&, const std::u16string&, std::u16string&) override
     {
         return false;
     }
@@ -25,6 +25,10 @@ public:
     bool queryVersion(int&, int&) override
     {
         return false;
+    }
+    std::u16string fullPath(const std::u16string&) override
+    {
+        return {};
     }
     std::string systemDirectory() override
     {

@@ -28,58 +28,46 @@ const wchar_t* wide(const std::u16string& text)
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
+// A REG_SZ or REG_EXPAND_SZ value through the wide calls, up to its first
+// zero, however long it is.
+bool readString(HKEY root, const std::string& subKey, REGSAM view, const std::u16string& valueName,
+                std::u16string& data)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
+        return false;
+    DWORD type = 0;
+    DWORD size = 0;
+    LONG queried = RegQueryValueExW(key, wide(valueName), nullptr, &type, nullptr, &size);
+    std::u16string buffer(size / sizeof(char16_t) + 1, u'\0');
+    if (queried == ERROR_SUCCESS) {
+        size = static_cast<DWORD>(buffer.size() * sizeof(char16_t));
+        queried = RegQueryValueExW(key, wide(valueName), nullptr, &type, reinterpret_cast<BYTE*>(&buffer[0]), &size);
+    }
+    RegCloseKey(key);
+    if (queried != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+        return false;
+    // Stored data need not carry its zero; the extra element gives one.
+    data = buffer.substr(0, std::min<std::size_t>(buffer.find(u'\0'), size / sizeof(char16_t)));
+    return true;
+}
+
 class WinOsInterface final : public OsInterface
 {
 public:
-    bool readMachineString(const std::string& subKey, const std::string& valueName,
-                           std::string& value) override
+    bool readMachineString(const std::string& subKey, const std::u16string& valueName,
+                           std::u16string& value) override
     {
-        HKEY key = nullptr;
         // The install path comes from a 32-bit installer, so it sits in the
         // 32-bit view. Asking for that view in both builds keeps one branch
         // for both; a 32-bit build on 32-bit Windows has only that view.
-        LONG opened = RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0,
-                                    KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key);
-        if (opened != ERROR_SUCCESS)
-            return false;
-
-        char buffer[Registry::ValueBufferSize];
-        std::memset(buffer, 0, sizeof buffer);
-        DWORD size = sizeof buffer;
-        // The type is left unchecked on purpose: whatever is stored is taken
-        // as text up to its first zero, as the launcher always has.
-        LONG queried = RegQueryValueExA(key, valueName.c_str(), nullptr, nullptr,
-                                        reinterpret_cast<BYTE*>(buffer), &size);
-        RegCloseKey(key);
-        if (queried != ERROR_SUCCESS)
-            return false;
-        // A value that fills the buffer exactly carries no zero; the buffer
-        // bound, not the data, ends it then.
-        value = textUpToZero(buffer, sizeof buffer);
-        return true;
+        return readString(HKEY_LOCAL_MACHINE, subKey, KEY_WOW64_32KEY, valueName, value);
     }
 
     bool readUserString(const std::string& subKey, const std::u16string& valueName,
                         std::u16string& data) override
     {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-            return false;
-        DWORD type = 0;
-        DWORD size = 0;
-        LONG queried = RegQueryValueExW(key, wide(valueName), nullptr, &type, nullptr, &size);
-        std::u16string buffer(size / sizeof(char16_t) + 1, u'\0');
-        if (queried == ERROR_SUCCESS) {
-            size = static_cast<DWORD>(buffer.size() * sizeof(char16_t));
-            queried = RegQueryValueExW(key, wide(valueName), nullptr, &type,
-                                       reinterpret_cast<BYTE*>(&buffer[0]), &size);
-        }
-        RegCloseKey(key);
-        if (queried != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
-            return false;
-        // Stored data need not carry its zero; the extra element gives one.
-        data = buffer.substr(0, std::min<std::size_t>(buffer.find(u'\0'), size / sizeof(char16_t)));
-        return true;
+        return readString(HKEY_CURRENT_USER, subKey, 0, valueName, data);
     }
 
     bool writeUserString(const std::string& subKey, const std::u16string& valueName,
@@ -113,6 +101,20 @@ public:
         platformId = static_cast<int>(info.dwPlatformId);
         majorVersion = static_cast<int>(info.dwMajorVersion);
         return true;
+    }
+
+    std::u16string fullPath(const std::u16string& path) override
+    {
+        // The first call tells the size needed, zero included.
+        DWORD size = GetFullPathNameW(wide(path), 0, nullptr, nullptr);
+        if (size == 0)
+            return {};
+        std::u16string full(size, u'\0');
+        const DWORD length = GetFullPathNameW(wide(path), size, reinterpret_cast<wchar_t*>(&full[0]), nullptr);
+        if (length == 0 || length >= size)
+            return {};
+        full.resize(length);
+        return full;
     }
 
     std::string systemDirectory() override

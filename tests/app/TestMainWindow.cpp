@@ -341,12 +341,16 @@ private slots:
         for (const char* file : {"", "/", "missing.exe"})
             QTest::newRow(qPrintable(QString("path '%1'").arg(file))) << file << "1111" << 0 << L()
                                                                       << "There is no game at this path.";
-        QTest::newRow("a folder") << "game" << "1111" << 0 << L() << "The game path is a folder.";
+        QTest::newRow("a folder") << "game" << "1111" << 0 << L() << "The folder holds no starcraft.exe.";
+        QTest::newRow("a folder holding the game") << "game" << "0100" << 0
+                                                   << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
         QTest::newRow("no list item") << exe << "1111" << -1 << L() << "";
         QTest::newRow("NOT connected") << exe << "1111" << 2 << L() << "The chosen network has no address.";
         QTest::newRow("failed install") << exe << "1111" << 0 << L() << "Unable to install forceBindIP.";
         QTest::newRow("install, BindIP.dll missing beside the launcher") << exe << "1111" << 0 << L()
                                                                           << "BindIP.dll is missing";
+        QTest::newRow("install completes: ForceBindIP.exe already there, BindIP.dll beside") << exe << "0000" << 0
+                                                                                        << L{"minimised"} << "";
         QTest::newRow("before Vista, ForceBindIP installed first") << exe << "1171" << 1 << L{"minimised"} << "";
         // ForceBindIP fails: the window comes back and says so.
         QTest::newRow("ForceBindIP cannot start") << exe << "0000" << 0 << L{"minimised"} << "Could not start";
@@ -377,6 +381,8 @@ private slots:
             os->systemDir = installedTo.toStdString();
         if (tag.contains("missing beside"))
             QFile::remove(appDir + "BindIP.dll");
+        if (tag.contains("already there"))
+            QFile::rename(appDir + "ForceBindIP.exe", installedTo + "/ForceBindIP.exe");
         qputenv("STANDIN_CRASH", tag.contains("crashes") ? "1" : "");
         qputenv("STANDIN_LINGER", tag.contains("no applet window") ? "0" : "20"); // an applet that ends is not waited for
         os->hiddenLooks = tag.endsWith("late") ? 2 : 0;
@@ -386,6 +392,8 @@ private slots:
         const QString current = QDir::currentPath();
         QDir::setCurrent(tmp->path());
         open(tag.startsWith("pasted") ? "\t\"" + file.replace("/", "//") + "\" \n" : path);
+        if (tag.contains("holding")) // everything gets the file, the field too
+            path = writeFile(path + "/StarCraft.EXE");
         for (int i = 0; i < 4; ++i)
             child<QCheckBox>(OptionBoxes[i])->setChecked(flags[i] == '1');
         child<QRadioButton>(network == -2 ? "rbHamachi" : "rbSelNetwork")->setChecked(true);
@@ -403,7 +411,7 @@ private slots:
         QCOMPARE(message.left(status.size()), status);
         QCOMPARE(message.isEmpty(), status.isEmpty());
         // Half an install is no install.
-        QCOMPARE(QFile::exists(installedTo + "/ForceBindIP.exe"), tag.contains("installed first"));
+        QCOMPARE(QFile::exists(installedTo + "/ForceBindIP.exe"), tag.contains("installed first") || tag.contains("completes"));
         // Any letters: the next start shows the path the launch stored.
         if (!expected.isEmpty()) {
             open();

@@ -12,7 +12,7 @@ mkdir -p "$out/corpus"
 
 # The reader and writer alone: no window, no file.
 $cxx -std=c++17 -g -O1 -fPIC -fsanitize=address,undefined,fuzzer -fno-sanitize-recover=all \
-    -DQT_DISABLE_DEPRECATED_BEFORE=0x050F00 -I"$src/settings" $(pkg-config --cflags Qt5Core) \
+    -DQT_DISABLE_DEPRECATED_BEFORE=0x050F00 -I"$src/settings" -I"$src/system" $(pkg-config --cflags Qt5Core) \
     "$src/settings/Config.cpp" "$here/ConfigFuzzer.cpp" $(pkg-config --libs Qt5Core) -o "$out/config-fuzzer"
 
 # Seeds: a written file, CR LF, a mended PATH line, zero bytes, a long line.

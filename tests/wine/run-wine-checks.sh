@@ -202,8 +202,8 @@ check "unicode: the user's layers kept, RUNASADMIN gone, under the path in Cyril
     [ "$(layers_value "$game")" = "type 1 $(utf16 '~ WINXPSP3 DISABLEDWM HIGHDPIAWARE')" ]
 check "unicode: no value named with question marks" [ "$(layers_value 'C:\????\StarCraft.exe')" = absent ]
 check "unicode: ForceBindIP gets the path with backslashes" [ "$(args_of 1)" = "25.1.2.3 $game" ]
-check "unicode: config.txt stays 8-bit, with no path where code page 1252 holds none" \
-    [ "$(hex <"$app/config.txt")" = "$(crlf PATH= FIREWALL_EXCEPTION=0 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0)" ]
+check "unicode: config.txt in UTF-8 with a byte-order mark, as code page 1252 holds no Cyrillic" \
+    [ "$(hex <"$app/config.txt")" = "efbbbf$(crlf "PATH=$game" FIREWALL_EXCEPTION=0 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0)" ]
 
 # --- ForceBindIP in the system folder is no program: the launcher stays and says so ---
 game='C:\Games\Star Craft\StarCraft.exe'
@@ -224,6 +224,40 @@ check "install: ForceBindIP.exe copied into the system folder" cmp -s "$system32
 check "install: the BindIP.dll already there is left byte for byte" cmp -s "$system32/BindIP.dll" "$work/BindIP.before"
 check "install: the launch goes on to the installed ForceBindIP (exit $rc)" \
     [ "$rc/$(runs)" = '0/C:\windows\system32\ForceBindIP.exe run 2' ]
+
+# --- 100% and 150%: both windows scale as a whole; a folder path; a Hangul install path ---
+# While the launcher runs, its About dialog (F1) waits: the width and height of
+# the launcher window and of the dialog go to FILE, then Esc closes the dialog
+# and F5 launches.
+sizes_then_launch() { # file
+    about=$(timeout 60 xdotool search --sync --onlyvisible --name '^About Velkaro$' 2>/dev/null | head -n 1)
+    main=$(xdotool search --onlyvisible --name '^Velkaro for Hamachi$' 2>/dev/null | head -n 1)
+    for w in "$main" "$about"; do xdotool getwindowgeometry --shell "$w"; done | sed -n 's/^\(WIDTH\|HEIGHT\)=//p' >"$1"
+    timeout 20 xdotool windowfocus --sync "$about" key --window "$about" Escape windowfocus --sync "$main" key --window "$main" F5
+}
+# The dialog font of Windows, Tahoma, which Debian's Wine takes only from the
+# prefix's Fonts folder: its fallback lays the window out taller at 96 DPI alone.
+cp /usr/share/wine/fonts/tahoma*.ttf "$drive_c/windows/Fonts/"
+# At 96 DPI the game is a folder, named with a trailing dot that Windows drops.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+printf 'PATH=C:\\Games\\Star Craft.\r\nFIREWALL_EXCEPTION=1\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
+game='C:\Games\Star Craft\StarCraft.exe'
+sizes_then_launch "$work/sizes-96" &
+run_launcher F1
+check "folder: after About, Esc, F5 the firewall rule, the layers and ForceBindIP get the game in it (exit $rc)" \
+    [ "$rc/$(args_of 1)/$(layers_value "$game")/$(args_of 3)" = "0/firewall add allowedprogram program = \"$game\" \
+name = StarCraft993 mode = ENABLE scope = ALL profile = ALL/type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE')/25.1.2.3 \"$game\"" ]
+# At 144 DPI the game is the registry's, in a folder named in Hangul, which code page 1252 lacks.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+mkdir -p "$drive_c/Games/게임" && cp "$work/standin.exe" "$drive_c/Games/게임/StarCraft.exe"
+wine reg add 'HKLM\Software\Blizzard Entertainment\Starcraft' /v InstallPath /t REG_SZ /d 'C:\Games\게임' /reg:32 /f >/dev/null 2>&1
+printf 'FIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
+sizes_then_launch "$work/sizes-144" &
+run_launcher F1
+check "korean: after About, Esc, F5 ForceBindIP gets the registry's path (exit $rc)" \
+    [ "$rc/$(args_of 1)" = '0/25.1.2.3 C:\Games\게임\starcraft.exe' ]
+check "dpi: both windows at least 1.4 times as wide and as tall at 144 as at 96 ($(cat "$work"/sizes-{96,144} | tr "\n" " "))" \
+    awk 'FNR == NR { s[FNR] = $1; next } $1 * 10 < s[FNR] * 14 { bad = 1 } END { exit bad || NR != 8 }' "$work"/sizes-{96,144}
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
