@@ -27,7 +27,6 @@ public:
     QString logPath;
     bool elevated = true;
     bool gameStarts = true; // a look after the first finds a new game process
-    QString missingDrives;
 
     void record(const QString& line)
     {
@@ -70,7 +69,7 @@ public:
         ids.assign(looks++ > 0 && gameStarts ? 1 : 0, 7);
         return true;
     }
-    bool isDriveMissing(char letter) override { return missingDrives.contains(QLatin1Char(letter)); }
+    bool isDriveMissing(char) override { return false; }
     void activateWindow(WindowHandle window) override { record("activate " + windowTitles.value(int(window) - 1)); }
     // A pause first lets a program started just before it log (3 s at most),
     // as a real pause lets it show up.

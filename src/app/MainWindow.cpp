@@ -180,7 +180,8 @@ int MainWindow::addFirewallExceptions()
     add(firewallProgramRule(launchPath));
     add(firewallPortRule());
     // The old context's rules reach the domain and private profiles alone,
-    // and a Hamachi network usually counts as public. A delete that matches
+    // and a Hamachi network usually counts as public. The advanced context
+    // came with Vista, and the launcher starts on 7 and later only. A delete that matches
     // no rule fails, so its result tells nothing; without rights the adds
     // after it fail and say so.
     for (const QStringList& arguments : firewallPublicRuleDeletes())
@@ -296,13 +297,13 @@ void MainWindow::onLaunch()
     QStringList warnings;
     gamePath = launchPath;
     if (!saveConfig())
-        warnings << tr("Settings not saved to %1.").arg(configPath);
+        warnings << tr("Settings not saved to %1.").arg(QDir::toNativeSeparators(configPath));
     showMinimized();
 
     if (vistaOrLater) {
         if (options.firewallException != 0) {
             if (const int code = addFirewallExceptions())
-                warnings << tr("Firewall rules not added (netsh exit code %1).").arg(exitCodeText(quint32(code)));
+                warnings << tr("Firewall rules refused (netsh: %1).").arg(exitCodeText(quint32(code)));
         }
         if (options.compatibility != 0) {
             setCompatibilityLayers();
@@ -340,7 +341,7 @@ void MainWindow::onLaunch()
                                            .arg(exitCodeText(code))
                                      : tr("The game did not start or did not stay running."));
     } else if (crashed) {
-        warnings.prepend(tr("ForceBindIP crashed (%1) after starting the game; it may not be bound.")
+        warnings.prepend(tr("ForceBindIP crashed (%1) after starting the game; it may run unbound.")
                              .arg(exitCodeText(code)));
     }
     // The game runs: the launcher stays on the taskbar with what went wrong.

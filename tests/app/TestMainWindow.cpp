@@ -371,7 +371,7 @@ private slots:
                                                    << "The game did not start or did not stay running.";
         // The game runs: the launcher stays minimised with what went wrong on the way.
         QTest::newRow("warnings: settings not saved, netsh refuses")
-            << exe << "1000" << 0 << firewall << "Settings not saved to %A/config.txt. Firewall rules not added (netsh exit code 1).";
+            << exe << "1000" << 0 << firewall << "Settings not saved to %A/config.txt. Firewall rules refused (netsh: 1).";
     }
     void launches()
     {
