@@ -181,9 +181,9 @@ int MainWindow::addFirewallExceptions()
     add(firewallPortRule());
     // The old context's rules reach the domain and private profiles alone,
     // and a Hamachi network usually counts as public. The advanced context
-    // came with Vista, and the launcher starts on 7 and later only. A delete that matches
-    // no rule fails, so its result tells nothing; without rights the adds
-    // after it fail and say so.
+    // came with Vista; the launcher starts on 7 and later only. A delete
+    // that matches no rule fails, so its result tells nothing; without
+    // rights the adds after it fail and say so.
     for (const QStringList& arguments : firewallPublicRuleDeletes())
         QProcess::execute(netsh, arguments);
     for (const QStringList& arguments : firewallPublicRules(launchPath))
@@ -344,7 +344,8 @@ void MainWindow::onLaunch()
         warnings.prepend(tr("ForceBindIP crashed (%1) after starting the game; it may run unbound.")
                              .arg(exitCodeText(code)));
     }
-    // The game runs: the launcher stays on the taskbar with what went wrong.
+    // What went wrong stays in the status bar; over a running game the
+    // window stays minimised, on the taskbar.
     if (!warnings.isEmpty()) {
         stop(warnings.join(QLatin1Char(' ')));
         return;

@@ -50,7 +50,8 @@ bool identify(const wchar_t* path, FileIdentity& identity)
     BY_HANDLE_FILE_INFORMATION info;
     const BOOL known = GetFileInformationByHandle(file, &info);
     CloseHandle(file);
-    identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    if (known)
+        identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
     return known != FALSE;
 }
 
