@@ -26,6 +26,8 @@ public:
     int hiddenLooks = 0; // looks for a window that find none, as on a slow machine
     QMap<QString, QString> layers; // the user's compatibility layers by program path
     QString logPath;
+    bool elevated = true;
+    bool gameStarts = true; // a look after the first finds a new game process
 
     void record(const QString& line)
     {
@@ -63,6 +65,13 @@ public:
         record(QString::fromStdString("find " + title));
         return --hiddenLooks >= 0 ? 0 : WindowHandle(windowTitles.indexOf(QString::fromStdString(title)) + 1);
     }
+    bool isElevated() override { return elevated; }
+    bool processesRunning(const std::u16string&, std::vector<ProcessId>& ids) override
+    {
+        ids.assign(looks++ > 0 && gameStarts ? 1 : 0, 7);
+        return true;
+    }
+    bool isDriveMissing(char) override { return false; }
     void activateWindow(WindowHandle window) override { record("activate " + windowTitles.value(int(window) - 1)); }
     // A pause first lets a program started just before it log (3 s at most),
     // as a real pause lets it show up.
@@ -75,6 +84,7 @@ public:
 
 private:
     qint64 recordedUpTo = 0;
+    int looks = 0;
 };
 
 #endif // VELKARO_TESTS_FAKEOS_H

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QThread>
 
 MainWindow::MainWindow(QString programPath, QWidget* parent)
     : QMainWindow(parent)
@@ -168,11 +169,26 @@ bool MainWindow::setCompatibilityLayers()
     return os.writeUserString(Registry::LayersKey, name, layers.toStdU16String());
 }
 
-void MainWindow::addFirewallExceptions()
+int MainWindow::addFirewallExceptions()
 {
     const QString netsh = systemProgram(systemDirectory(), QStringLiteral("netsh"));
-    QProcess::execute(netsh, firewallProgramRule(launchPath));
-    QProcess::execute(netsh, firewallPortRule());
+    int refused = 0;
+    const auto add = [&](const QStringList& arguments) {
+        const int code = QProcess::execute(netsh, arguments);
+        refused = refused != 0 ? refused : code;
+    };
+    add(firewallProgramRule(launchPath));
+    add(firewallPortRule());
+    // The old context's rules reach the domain and private profiles alone,
+    // and a Hamachi network usually counts as public. The advanced context
+    // came with Vista; the launcher starts on 7 and later only. A delete
+    // that matches no rule fails, so its result tells nothing; without
+    // rights the adds after it fail and say so.
+    for (const QStringList& arguments : firewallPublicRuleDeletes())
+        QProcess::execute(netsh, arguments);
+    for (const QStringList& arguments : firewallPublicRules(launchPath))
+        add(arguments);
+    return refused;
 }
 
 bool MainWindow::runPaletteTricks()
@@ -213,8 +229,21 @@ void MainWindow::onLaunch()
             *flag = box->isChecked() ? 1 : 0;
     }
 
-    // Each stop says why in the status bar, and the message stays there.
-    const auto stop = [this](const QString& message) { statusBar()->showMessage(message, 0); };
+    // Each stop says why in the status bar, and the message stays there; the
+    // tool tip shows what a narrow window cuts off.
+    const auto stop = [this](const QString& message) {
+        statusBar()->showMessage(message, 0);
+        statusBar()->setToolTip(message);
+    };
+    OsInterface& os = *OsInterface::instance();
+
+    // Windows refuses a RUNASADMIN game to an unelevated ForceBindIP, and the
+    // layer would stay for the game started by hand: check before anything
+    // is written.
+    if (vistaOrLater && options.compatibility != 0 && options.runAsAdministrator != 0 && !os.isElevated()) {
+        stop(tr("Start Velkaro as administrator, or untick \"Run as Administrator\"."));
+        return;
+    }
 
     if (!forceBindIPInstalled) {
         // Half an install would leave a program without its library; a file
@@ -234,7 +263,7 @@ void MainWindow::onLaunch()
         ui->cbForceBindIP->setChecked(true);
     }
 
-    launchPath = gameFile(cleanGamePath(ui->leSCPath->text(), *OsInterface::instance()));
+    launchPath = gameFile(cleanGamePath(ui->leSCPath->text(), os));
 
     QString address;
     if (ui->rbHamachi->isChecked()) {
@@ -252,7 +281,11 @@ void MainWindow::onLaunch()
     }
 
     if (!isValidPath(launchPath)) {
-        stop(tr("There is no game at this path. Pick the game's .exe with \"...\"."));
+        if (const char drive = hiddenMappedDrive(os, launchPath))
+            stop(tr("Elevated Velkaro cannot see mapped drive %1:. Use a local or \\\\server\\share path.")
+                     .arg(QLatin1Char(drive)));
+        else
+            stop(tr("There is no game at this path. Pick the game's .exe with \"...\"."));
         return;
     }
     // ForceBindIP can only start a program.
@@ -263,13 +296,18 @@ void MainWindow::onLaunch()
     // The field shows what runs: the file a folder stood for, the path as Windows resolves it.
     ui->leSCPath->setText(launchPath);
 
+    // From here the launch goes on; what went wrong on the way is told at its end.
+    QStringList warnings;
     gamePath = launchPath;
-    saveConfig();
+    if (!saveConfig())
+        warnings << tr("Settings not saved to %1.").arg(QDir::toNativeSeparators(configPath));
     showMinimized();
 
     if (vistaOrLater) {
-        if (options.firewallException != 0)
-            addFirewallExceptions();
+        if (options.firewallException != 0) {
+            if (const int code = addFirewallExceptions())
+                warnings << tr("Firewall rules refused (netsh: %1).").arg(exitCodeText(quint32(code)));
+        }
         if (options.compatibility != 0) {
             setCompatibilityLayers();
             if (options.paletteTricks != 0)
@@ -277,14 +315,42 @@ void MainWindow::onLaunch()
         }
     }
 
+    // The game's processes before, so that only a new one counts as started.
+    const std::u16string game = launchPath.toStdU16String();
+    std::vector<OsInterface::ProcessId> before;
+    os.processesRunning(game, before);
+
     const QString forceBindIP = forceBindIPProgram(systemDirectory());
-    const int result = QProcess::execute(forceBindIP, {address, launchPath});
-    // -2: it never started, -1: it crashed. The game may not run then, so the
-    // launcher comes back to say so instead of closing as if all went well.
-    if (result == -2 || result == -1) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(forceBindIP, {address, launchPath});
+    if (!process.waitForFinished(-1) && process.error() == QProcess::FailedToStart) {
         showNormal();
-        stop(result == -2 ? tr("Could not start %1.").arg(forceBindIP)
-                          : tr("ForceBindIP crashed; the game may not have started."));
+        stop(tr("Could not start %1.").arg(forceBindIP));
+        return;
+    }
+    const auto code = static_cast<quint32>(process.exitCode());
+    const bool crashed = isCrash(process.exitStatus(), code);
+    const bool started = gameStarted(os, game, before, [](int ms) {
+        // Windows' own messages keep the minimised window answering meanwhile;
+        // the user's wait, so that no second launch begins inside this one.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(static_cast<unsigned long>(ms));
+    });
+    if (!started) {
+        showNormal();
+        warnings.prepend(crashed     ? tr("ForceBindIP crashed (%1); the game did not start.").arg(exitCodeText(code))
+                         : code != 0 ? tr("The game did not start or did not stay running (ForceBindIP: %1).")
+                                           .arg(exitCodeText(code))
+                                     : tr("The game did not start or did not stay running."));
+    } else if (crashed) {
+        warnings.prepend(tr("ForceBindIP crashed (%1) after starting the game; it may run unbound.")
+                             .arg(exitCodeText(code)));
+    }
+    // What went wrong stays in the status bar; over a running game the
+    // window stays minimised, on the taskbar.
+    if (!warnings.isEmpty()) {
+        stop(warnings.join(QLatin1Char(' ')));
         return;
     }
     close();

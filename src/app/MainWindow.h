@@ -47,7 +47,8 @@ public:
     // Preparations run at launch on Vista and later.
     bool detectOsVersion();
     bool setCompatibilityLayers();
-    void addFirewallExceptions();
+    // 0, or the exit code of the first netsh that refused a rule.
+    int addFirewallExceptions();
     bool runPaletteTricks();
 
 private slots:

@@ -37,3 +37,16 @@ bool copyForceBindIP(const QString& from, const QString& to)
     // Installed means both files are in place, however they got there.
     return isForceBindIPIn(to);
 }
+
+bool isCrash(QProcess::ExitStatus status, quint32 code)
+{
+    return status == QProcess::CrashExit || (code >= 0xE0000000u && code <= 0xEFFFFFFFu);
+}
+
+QString exitCodeText(quint32 code)
+{
+    const auto value = static_cast<qint32>(code);
+    if (value > -0x10000 && value < 0x10000)
+        return QString::number(value);
+    return QStringLiteral("0x") + QString::number(code, 16).toUpper();
+}

@@ -3,6 +3,7 @@
 
 #include <QHostAddress>
 #include <QList>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -41,5 +42,15 @@ QString forceBindIPProgram(const QString& systemDir);
 // Copies ForceBindIP's two files from one folder to another, never over a
 // file already there; true when both are then in place.
 bool copyForceBindIP(const QString& from, const QString& to);
+
+// Whether ForceBindIP's end, as the process runner reports it, is a crash:
+// what Qt on Windows counts as one (codes 0x80000000 to 0xCFFFFFFF, such as
+// 0xC0000005), and the codes of unhandled software exceptions
+// (0xE0000000 to 0xEFFFFFFF, such as a C++ exception's 0xE06D7363), which it
+// counts as exit codes. exit(-1), 0xFFFFFFFF, stays an exit code.
+bool isCrash(QProcess::ExitStatus status, quint32 code);
+// An exit code as Windows users meet it: small ones in decimal, with their
+// sign, status codes in hexadecimal.
+QString exitCodeText(quint32 code);
 
 #endif // VELKARO_NETWORK_H

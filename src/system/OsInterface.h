@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The one door to the operating system. Texts are 8-bit byte strings in the
 // system's own code page, exactly as the 8-bit Windows calls take and give
@@ -13,6 +14,7 @@ class OsInterface
 {
 public:
     using WindowHandle = std::uintptr_t; // 0: no window
+    using ProcessId = std::uint32_t;
 
     virtual ~OsInterface() = default;
 
@@ -51,6 +53,17 @@ public:
     virtual void activateWindow(WindowHandle window) = 0;
 
     virtual void sleepMs(unsigned milliseconds) = 0;
+
+    // Whether this process runs with an elevated token; a filtered
+    // administrator's token is not elevated.
+    virtual bool isElevated() = 0;
+    // The processes now running the file at program, files compared by
+    // identity (volume and file index), so that any spelling of a path names
+    // the same file. False when the system cannot tell.
+    virtual bool processesRunning(const std::u16string& program, std::vector<ProcessId>& ids) = 0;
+    // Whether drive letter names no drive this process can see, as a drive
+    // mapped in another logon session (the unelevated one) is not seen.
+    virtual bool isDriveMissing(char letter) = 0;
 
     // The implementation in use: the platform's own unless a test installed
     // another. setInstance(nullptr) restores the platform's own.

@@ -3,10 +3,14 @@
 #include <chrono>
 #include <thread>
 
+#include <unistd.h>
+
 namespace {
 
 // Outside Windows there is no registry, no Windows version, no system
-// directory and no window to find: report exactly that.
+// directory, no window to find and no drive letter: report exactly that.
+// Root counts as elevated; which process runs the game is not told, so a
+// launch takes the game as started, as ForceBindIP does not exist here.
 class PortableOsInterface : public OsInterface
 {
 public:
@@ -42,6 +46,18 @@ public:
     void sleepMs(unsigned milliseconds) override
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
+    bool isElevated() override
+    {
+        return geteuid() == 0;
+    }
+    bool processesRunning(const std::u16string&, std::vector<ProcessId>&) override
+    {
+        return false;
+    }
+    bool isDriveMissing(char) override
+    {
+        return false;
     }
 };
 

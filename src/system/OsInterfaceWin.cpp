@@ -7,6 +7,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstring>
@@ -50,6 +52,31 @@ bool readString(HKEY root, const std::string& subKey, REGSAM view, const std::u1
     // Stored data need not carry its zero; the extra element gives one.
     data = buffer.substr(0, std::min<std::size_t>(buffer.find(u'\0'), size / sizeof(char16_t)));
     return true;
+}
+
+// A file as the file system knows it, whatever path names it.
+struct FileIdentity
+{
+    DWORD volume = 0, indexHigh = 0, indexLow = 0;
+    bool operator==(const FileIdentity& other) const
+    {
+        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow;
+    }
+};
+
+bool identify(const wchar_t* path, FileIdentity& identity)
+{
+    // No access asked for: a running program's file can still be opened so.
+    HANDLE file = CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const BOOL known = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    if (known)
+        identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return known != FALSE;
 }
 
 class WinOsInterface final : public OsInterface
@@ -147,6 +174,53 @@ public:
     void sleepMs(unsigned milliseconds) override
     {
         Sleep(milliseconds);
+    }
+
+    bool isElevated() override
+    {
+        HANDLE token = nullptr;
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+            return false;
+        TOKEN_ELEVATION elevation{};
+        DWORD size = 0;
+        const BOOL asked = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+        CloseHandle(token);
+        return asked && elevation.TokenIsElevated != 0;
+    }
+
+    bool processesRunning(const std::u16string& program, std::vector<ProcessId>& ids) override
+    {
+        FileIdentity wanted;
+        if (!identify(wide(program), wanted))
+            return false;
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        if (snapshot == INVALID_HANDLE_VALUE)
+            return false;
+        ids.clear();
+        std::vector<wchar_t> image(32768);
+        PROCESSENTRY32W entry;
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+            // Limited query rights are given for a user's own processes,
+            // elevated or not; others' are passed over.
+            HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+            if (!process)
+                continue;
+            DWORD size = static_cast<DWORD>(image.size());
+            const BOOL named = QueryFullProcessImageNameW(process, 0, image.data(), &size);
+            CloseHandle(process);
+            FileIdentity running;
+            if (named && identify(image.data(), running) && running == wanted)
+                ids.push_back(entry.th32ProcessID);
+        }
+        CloseHandle(snapshot);
+        return true;
+    }
+
+    bool isDriveMissing(char letter) override
+    {
+        const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', 0};
+        return GetDriveTypeW(root) == DRIVE_NO_ROOT_DIR;
     }
 };
 

@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 int versionLevel(int platformId, int majorVersion)
 {
     constexpr int WindowsNtPlatform = 2;
@@ -55,6 +57,55 @@ QStringList firewallPortRule()
 {
     return QStringLiteral("firewall add portopening protocol = ALL port = 6112 name = StarCraftTCPUDP scope = ALL")
         .split(QLatin1Char(' '));
+}
+
+QList<QStringList> firewallPublicRuleDeletes()
+{
+    QList<QStringList> runs;
+    for (const char* name : {"StarCraft993", "StarCraftTCPUDP"})
+        runs << QStringLiteral("advfirewall firewall delete rule name=%1 dir=in profile=public")
+                    .arg(QLatin1String(name))
+                    .split(QLatin1Char(' '));
+    return runs;
+}
+
+QList<QStringList> firewallPublicRules(const QString& gamePath)
+{
+    const QString add = QStringLiteral("advfirewall firewall add rule name=%1 dir=in action=allow %2 profile=public");
+    // The path joins its key in one argument, which the process runner quotes whole when it has blanks.
+    QStringList program = add.arg(QStringLiteral("StarCraft993"), QStringLiteral("@")).split(QLatin1Char(' '));
+    program.replace(program.indexOf(QStringLiteral("@")), QStringLiteral("program=") + gamePath);
+    QList<QStringList> runs{program};
+    for (const char* protocol : {"TCP", "UDP"})
+        runs << add.arg(QStringLiteral("StarCraftTCPUDP"), QStringLiteral("protocol=%1 localport=6112"))
+                    .arg(QLatin1String(protocol))
+                    .split(QLatin1Char(' '));
+    return runs;
+}
+
+char hiddenMappedDrive(OsInterface& os, const QString& path)
+{
+    const char letter = path.isEmpty() ? '\0' : path.at(0).toUpper().toLatin1();
+    if (letter < 'A' || letter > 'Z' || path.mid(1, 1) != QLatin1String(":"))
+        return 0;
+    return os.isElevated() && os.isDriveMissing(letter) ? letter : 0;
+}
+
+bool gameStarted(OsInterface& os, const std::u16string& program, const std::vector<OsInterface::ProcessId>& before,
+                 const std::function<void(int)>& wait)
+{
+    for (int waited = 0;; waited += 200) {
+        std::vector<OsInterface::ProcessId> now;
+        if (!os.processesRunning(program, now))
+            return true;
+        for (const OsInterface::ProcessId id : now) {
+            if (std::find(before.begin(), before.end(), id) == before.end())
+                return true;
+        }
+        if (waited >= 5000)
+            return false;
+        wait(200);
+    }
 }
 
 bool activateDisplaySettings(OsInterface& os, const std::function<bool(int)>& appletRunsAfter)

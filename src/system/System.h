@@ -5,8 +5,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
-class OsInterface;
+#include "OsInterface.h"
 
 // 5 for any system outside the NT family, else the major version capped at
 // 7. Windows 7 reports 6.1, so it is level 6; Windows 10 reports 10 only to
@@ -29,10 +30,27 @@ QString compatibilityLayers(const QString& existing, bool runAsAdministrator);
 // netsh's arguments for the two firewall rules.
 QStringList firewallProgramRule(const QString& gamePath);
 QStringList firewallPortRule();
+// The same two allowances for the public profile, through the advanced
+// firewall, each run of netsh one list; the port rule is one rule per
+// protocol. The deletes take away what an earlier launch added, since that
+// context keeps any number of rules of one name.
+QList<QStringList> firewallPublicRuleDeletes();
+QList<QStringList> firewallPublicRules(const QString& gamePath);
 
 // Waits for the display settings applet's window and brings it to the
 // front; false when it never showed. appletRunsAfter(ms) waits up to ms
 // and tells whether the applet still runs.
 bool activateDisplaySettings(OsInterface& os, const std::function<bool(int)>& appletRunsAfter);
+
+// The drive letter path starts with when this process runs elevated and
+// sees no such drive, as it does not see the drives the user mapped
+// unelevated; else 0.
+char hiddenMappedDrive(OsInterface& os, const QString& path);
+
+// Whether a process running the file at program shows up that is not among
+// before: looked for at once, then every 200 ms for 5 s, wait(ms) passing
+// the time between looks. True also when the system cannot tell.
+bool gameStarted(OsInterface& os, const std::u16string& program, const std::vector<OsInterface::ProcessId>& before,
+                 const std::function<void(int)>& wait);
 
 #endif // VELKARO_SYSTEM_H

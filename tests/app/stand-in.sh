@@ -22,4 +22,4 @@ printf '%s\n' "$line" >> "$STANDIN_LOG"
 if [ "${name##*/}" = rundll32.exe ]; then
     exec sleep "${STANDIN_LINGER:-20}"
 fi
-exit 0
+exit "${STANDIN_EXIT:-0}"

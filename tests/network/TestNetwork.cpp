@@ -1,4 +1,4 @@
-// The interface survey as the network list shows it.
+// The interface survey as the network list shows it; how ForceBindIP ended.
 #include "Network.h"
 
 #include <QtTest>
@@ -40,6 +40,25 @@ private slots:
             shown << entry.displayText;
         QCOMPARE(shown.join("; "), listed);
         QCOMPARE(hamachiAddress(entries), hamachi);
+    }
+
+    // Windows' codes, which no stand-in on Linux gives: "crash" or "exit", then the code as shown.
+    void forceBindIPEnd_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<quint32>("code");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("access violation") << int(QProcess::CrashExit) << 0xC0000005u << "crash 0xC0000005";
+        QTest::newRow("C++ exception, an exit code to Qt") << int(QProcess::NormalExit) << 0xE06D7363u << "crash 0xE06D7363";
+        QTest::newRow("exit(-1)") << int(QProcess::NormalExit) << 0xFFFFFFFFu << "exit -1";
+        QTest::newRow("error 740") << int(QProcess::NormalExit) << 740u << "exit 740";
+    }
+    void forceBindIPEnd()
+    {
+        QFETCH(int, status);
+        QFETCH(quint32, code);
+        QFETCH(QString, read);
+        QCOMPARE((isCrash(QProcess::ExitStatus(status), code) ? "crash " : "exit ") + exitCodeText(code), read);
     }
 };
 

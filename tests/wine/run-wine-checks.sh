@@ -113,14 +113,15 @@ show_state() {
     done
     ps -eo pid,stat,args | grep -iE '[w]ineserver|[a-z]:\\' | sed 's/^/  process /'
 }
-# The visible window of process pid whose whole title is title, within seconds.
-# One xdotool search dies on an X error (BadWindow) when a window vanishes while
-# it looks, as windows come and go while Wine and Qt start, so a look that
-# fails is looked again rather than taken as no window.
+# The visible window of process pid (-: any) whose whole title is title, within
+# seconds. One xdotool search dies on an X error (BadWindow) when a window
+# vanishes while it looks, as windows come and go while Wine and Qt start, so a
+# look that fails is looked again rather than taken as no window.
 find_window() { # pid title seconds
-    local end=$((SECONDS + $3)) found
-    while [ $SECONDS -lt $end ] && kill -0 "$1" 2>/dev/null; do
-        found=$(xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1)
+    local end=$((SECONDS + $3)) found own=()
+    [ "$1" = - ] || own=(--pid "$1")
+    while [ $SECONDS -lt $end ] && { [ "$1" = - ] || kill -0 "$1" 2>/dev/null; }; do
+        found=$(xdotool search --all --onlyvisible "${own[@]}" --name "^$2\$" 2>/dev/null | head -n 1)
         [ -n "$found" ] && { echo "$found"; return; }
         sleep 0.2
     done
@@ -175,16 +176,18 @@ check "win7: config.txt beside the launcher in its Cyrillic folder, CR LF, the r
     [ "$(hex <"$app/config.txt")" = "$(crlf "PATH=$registry_game" FIREWALL_EXCEPTION=1 COMPABILITY=1 PALETTE=1 \
         ADMINISTRATOR=1)" ]
 # The layers count each run saw places the registry write between them.
-check "win7: netsh, netsh, layers value, display applet, ForceBindIP, all from the system folder" \
-    [ "$(runs)" = 'C:\windows\system32\netsh.exe run 0
-C:\windows\system32\netsh.exe run 0
+check "win7: netsh 7 times (2 rules, then again for the public profile), layers value, display applet, ForceBindIP, all from the system folder, then the game" \
+    [ "$(runs)" = "$(printf 'C:\\windows\\system32\\netsh.exe run 0\n%.0s' 1 2 3 4 5 6 7)"'
 C:\windows\system32\rundll32.exe shown 1
 C:\windows\system32\rundll32.exe foreground 1
-C:\windows\system32\ForceBindIP.exe run 1' ]
+C:\windows\system32\ForceBindIP.exe run 1
+C:\Games\Star Craft\starcraft.exe game 1' ]
+check "win7: the public program rule gets the path in its one quoted argument" \
+    [ "$(args_of 5)" = "advfirewall firewall add rule name=StarCraft993 dir=in action=allow \"program=$registry_game\" profile=public" ]
 check "win7: layers value is REG_SZ \"DISABLEDWM HIGHDPIAWARE RUNASADMIN\" with its zero" \
     [ "$(layers_value "$registry_game")" = "type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE RUNASADMIN')" ]
 check "win7: ForceBindIP gets 25.1.2.3, the IPv4 address of \"Hamachi\", and the quoted path" \
-    [ "$(args_of 5)" = "25.1.2.3 \"$registry_game\"" ]
+    [ "$(args_of 10)" = "25.1.2.3 \"$registry_game\"" ]
 # Ended by the launcher, which Wine carries out a moment later; one left alone runs on.
 for _ in $(seq 50); do pgrep -f '^C:.windows.system32.rundll32.exe' >/dev/null || break; sleep 0.2; done
 check "win7: the display applet ends with the launcher" [ -z "$(pgrep -f '^C:.windows.system32.rundll32.exe')" ]
@@ -223,15 +226,26 @@ run_launcher F5
 check "install: ForceBindIP.exe copied into the system folder" cmp -s "$system32/ForceBindIP.exe" "$app/ForceBindIP.exe"
 check "install: the BindIP.dll already there is left byte for byte" cmp -s "$system32/BindIP.dll" "$work/BindIP.before"
 check "install: the launch goes on to the installed ForceBindIP (exit $rc)" \
-    [ "$rc/$(runs)" = '0/C:\windows\system32\ForceBindIP.exe run 2' ]
+    [ "$rc/$(runs)" = '0/C:\windows\system32\ForceBindIP.exe run 2
+C:\Games\Star Craft\StarCraft.exe game 2' ]
+
+# --- ForceBindIP ends without starting the game: the launcher comes back and says so ---
+printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" >"$app/config.txt"
+export VELKARO_STANDIN_NO_GAME=1
+run_launcher F5 Escape
+unset VELKARO_STANDIN_NO_GAME
+# Keys reach no minimised window: Esc ending it shows it restored.
+check "no game: the launcher stays open after F5 (stayed: $stayed), restored: Esc ends it with 0 (got $rc)" \
+    [ "$stayed/$rc" = yes/0 ]
+check "no game: ForceBindIP ran, no game" [ "$(runs)" = 'C:\windows\system32\ForceBindIP.exe run 2' ]
 
 # --- 100% and 150%: both windows scale as a whole; a folder path; a Hangul install path ---
 # While the launcher runs, its About dialog (F1) waits: the width and height of
 # the launcher window and of the dialog go to FILE, then Esc closes the dialog
 # and F5 launches.
 sizes_then_launch() { # file
-    about=$(timeout 60 xdotool search --sync --onlyvisible --name '^About Velkaro$' 2>/dev/null | head -n 1)
-    main=$(xdotool search --onlyvisible --name '^Velkaro for Hamachi$' 2>/dev/null | head -n 1)
+    about=$(find_window - 'About Velkaro' 60)
+    main=$(find_window - 'Velkaro for Hamachi' 10)
     for w in "$main" "$about"; do xdotool getwindowgeometry --shell "$w"; done | sed -n 's/^\(WIDTH\|HEIGHT\)=//p' >"$1"
     timeout 20 xdotool windowfocus --sync "$about" key --window "$about" Escape windowfocus --sync "$main" key --window "$main" F5
 }

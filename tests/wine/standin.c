@@ -1,7 +1,8 @@
 /* Plays the outside programs the launcher starts, chosen by its own file name:
- * ForceBindIP.exe, netsh.exe, rundll32.exe. Each run appends tab-separated
- * records to %VELKARO_STANDIN_LOG%: its own full path, the event, how many
- * compatibility layers values exist, the raw command line, all in UTF-8.
+ * ForceBindIP.exe, netsh.exe, rundll32.exe and the game, StarCraft.exe. Each
+ * run appends tab-separated records to %VELKARO_STANDIN_LOG%: its own full
+ * path, the event, how many compatibility layers values exist, the raw
+ * command line, all in UTF-8.
  * Under any other name, "reg VALUE" prints the type and hex bytes of the
  * value VALUE in the user's compatibility layers key, or "absent"; "about
  * FILE" prints what Windows reads of FILE's version block and manifest. */
@@ -61,6 +62,16 @@ int wmain(int argc, wchar_t **argv)
     }
     if (!_wcsicmp(name, L"forcebindip.exe") || !_wcsicmp(name, L"netsh.exe")) {
         record("run");
+        /* ForceBindIP starts the game, its second argument, unless VELKARO_STANDIN_NO_GAME is set. */
+        STARTUPINFOW startup = {.cb = sizeof startup};
+        PROCESS_INFORMATION game;
+        if (!_wcsicmp(name, L"forcebindip.exe") && argc == 3 && !_wgetenv(L"VELKARO_STANDIN_NO_GAME"))
+            CreateProcessW(argv[2], NULL, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &game);
+        return 0;
+    }
+    if (!_wcsicmp(name, L"starcraft.exe")) { /* runs long enough for the launcher to see it */
+        record("game");
+        Sleep(10000);
         return 0;
     }
     if (argc == 3 && !wcscmp(argv[1], L"reg")) {
