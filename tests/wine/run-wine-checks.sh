@@ -259,7 +259,7 @@ game='C:\Games\Star Craft\StarCraft.exe'
 sizes_then_launch "$work/sizes-96" &
 run_launcher F1
 check "folder: after About, Esc, F5 the firewall rule, the layers and ForceBindIP get the game in it (exit $rc)" \
-    [ "$rc/$(args_of 1)/$(layers_value "$game")/$(args_of 3)" = "0/firewall add allowedprogram program = \"$game\" \
+    [ "$rc/$(args_of 1)/$(layers_value "$game")/$(args_of 8)" = "0/firewall add allowedprogram program = \"$game\" \
 name = StarCraft993 mode = ENABLE scope = ALL profile = ALL/type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE')/25.1.2.3 \"$game\"" ]
 # At 144 DPI the game is the registry's, in a folder named in Hangul, which code page 1252 lacks.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
