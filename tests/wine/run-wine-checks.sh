@@ -247,7 +247,10 @@ sizes_then_launch() { # file
     about=$(find_window - 'About Velkaro' 60)
     main=$(find_window - 'Velkaro for Hamachi' 10)
     for w in "$main" "$about"; do xdotool getwindowgeometry --shell "$w"; done | sed -n 's/^\(WIDTH\|HEIGHT\)=//p' >"$1"
-    timeout 20 xdotool windowfocus --sync "$about" key --window "$about" Escape windowfocus --sync "$main" key --window "$main" F5
+    timeout 10 xdotool windowfocus --sync "$about" key --window "$about" Escape
+    # The launcher takes keys again only once its modal dialog is gone.
+    for _ in $(seq 100); do xdotool getwindowname "$about" >/dev/null 2>&1 || break; sleep 0.2; done
+    timeout 10 xdotool windowfocus --sync "$main" key --window "$main" F5
 }
 # The dialog font of Windows, Tahoma, which Debian's Wine takes only from the
 # prefix's Fonts folder: its fallback lays the window out taller at 96 DPI alone.
