@@ -207,6 +207,22 @@ void MainWindow::onClose()
 
 void MainWindow::onLaunch()
 {
+    if (launch())
+        close();
+}
+
+bool MainWindow::launchAtStart()
+{
+    // With no network at all, Launch is disabled: say so rather than nothing.
+    if (!ui->btnLaunch->isEnabled()) {
+        statusBar()->showMessage(tr("There is no network to bind the game to."), 0);
+        return false;
+    }
+    return launch();
+}
+
+bool MainWindow::launch()
+{
     // Disabled boxes (before Vista) keep the flags as loaded.
     for (const auto& [box, flag] : optionBoxes()) {
         if (box->isEnabled())
@@ -222,11 +238,11 @@ void MainWindow::onLaunch()
         if (!missing.isEmpty()) {
             stop(tr("%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.")
                      .arg(missing, QFileInfo(appPath).fileName()));
-            return;
+            return false;
         }
         if (!installForceBindIP()) {
             stop(tr("Unable to install forceBindIP. Make sure for running app with Administrative privileges."));
-            return;
+            return false;
         }
         // Installed now: a second launch in this run must not copy again.
         forceBindIPInstalled = true;
@@ -241,28 +257,30 @@ void MainWindow::onLaunch()
     } else {
         const int index = ui->cbNetworks->currentIndex();
         if (index < 0)
-            return;
+            return false;
         address = networks.at(static_cast<std::size_t>(index)).ip;
     }
     // Bound to no address, the game would start as if nothing had been asked.
     if (address.isEmpty()) {
         stop(tr("The chosen network has no address. Pick a connected one."));
-        return;
+        return false;
     }
 
     if (!isValidPath(launchPath)) {
         stop(tr("There is no game at this path. Pick the game's .exe with \"...\"."));
-        return;
+        return false;
     }
     // ForceBindIP can only start a program.
     if (QFileInfo(launchPath).isDir()) {
         stop(tr("The game path is a folder. Pick the game's .exe with \"...\"."));
-        return;
+        return false;
     }
 
     gamePath = launchPath;
     saveConfig();
-    showMinimized();
+    // Started from a shortcut, the window has not shown and stays so.
+    if (isVisible())
+        showMinimized();
 
     if (vistaOrLater) {
         if (options.firewallException != 0)
@@ -282,9 +300,9 @@ void MainWindow::onLaunch()
         showNormal();
         stop(result == -2 ? tr("Could not start %1.").arg(forceBindIP)
                           : tr("ForceBindIP crashed; the game may not have started."));
-        return;
+        return false;
     }
-    close();
+    return true;
 }
 
 void MainWindow::onAbout()
