@@ -94,6 +94,10 @@ p, li { white-space: pre-wrap; }
         <translation>Nach starcraft.exe suchen</translation>
     </message>
     <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
         <source>Bind game to network (Hamachi is default if found)</source>
         <translation>Spiel an Netzwerk binden (Hamachi, falls vorhanden)</translation>
     </message>
@@ -122,12 +126,24 @@ p, li { white-space: pre-wrap; }
         <translation>&amp;Starten! (F5)</translation>
     </message>
     <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Browse for Starcraft.exe</source>
@@ -147,7 +163,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
-        <translation>ForceBindIP ließ sich nicht installieren. Starten Sie das Programm mit Administratorrechten.</translation>
+        <translation>ForceBindIP ließ sich nicht installieren: Launcher als Administrator starten.</translation>
     </message>
     <message>
         <source>The chosen network has no address. Pick a connected one.</source>
@@ -169,22 +185,6 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed; the game may not have started.</source>
         <translation>ForceBindIP ist abgestürzt; das Spiel wurde vielleicht nicht gestartet.</translation>
     </message>
-    <message>
-        <source>Return</source>
-        <translation>Return</translation>
-    </message>
-    <message>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>Esc</source>
-        <translation>Esc</translation>
-    </message>
 </context>
 <context>
     <name>dlgAbout</name>
@@ -194,7 +194,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Written by the Velkaro developers</source>
-        <translation>Geschrieben von den Velkaro-Entwicklern</translation>
+        <translation>Von den Velkaro-Entwicklern</translation>
     </message>
     <message>
         <source>Contact: velkaro@example.org</source>
@@ -239,14 +239,14 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Velkaro für StarCraft&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Version 0.8 (6. Juli 2011)&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Freie Software, verbreitet unter der GNU General Public License, Version 3 oder später.&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Freie Software unter der GNU General Public License, Version 3 oder später.&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;== Verwendete Bibliotheken und Komponenten ==&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;== Bibliotheken und Komponenten ==&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;ForceBindIP, von seinem Autor&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Qt-Toolkit, Version %1&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Hauptsymbol: ein Flugzeug, von den Velkaro-Entwicklern für diesen Launcher gezeichnet&lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Das Symbol darf unter derselben Lizenz wie der Launcher verwendet, kopiert und geändert werden.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Symbol: ein Flugzeug, von den Velkaro-Entwicklern gezeichnet&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Das Symbol darf unter der Lizenz des Launchers genutzt, kopiert und geändert werden.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>OK</source>

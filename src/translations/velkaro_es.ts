@@ -94,6 +94,10 @@ p, li { white-space: pre-wrap; }
         <translation>Buscar starcraft.exe</translation>
     </message>
     <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
         <source>Bind game to network (Hamachi is default if found)</source>
         <translation>Vincular el juego a la red (Hamachi si se encuentra)</translation>
     </message>
@@ -122,12 +126,24 @@ p, li { white-space: pre-wrap; }
         <translation>¡&amp;Jugar! (F5)</translation>
     </message>
     <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
         <source>&amp;About</source>
         <translation>Acerca &amp;de</translation>
     </message>
     <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Browse for Starcraft.exe</source>
@@ -143,11 +159,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.</source>
-        <translation>Falta %1: ForceBindIP.exe y BindIP.dll deben estar junto a %2.</translation>
+        <translation>Falta %1: ForceBindIP.exe y BindIP.dll van junto a %2.</translation>
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
-        <translation>No se pudo instalar ForceBindIP. Ejecute el programa con privilegios de administrador.</translation>
+        <translation>No se pudo instalar ForceBindIP. Ejecute el programa como administrador.</translation>
     </message>
     <message>
         <source>The chosen network has no address. Pick a connected one.</source>
@@ -169,22 +185,6 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed; the game may not have started.</source>
         <translation>ForceBindIP falló; puede que el juego no se haya iniciado.</translation>
     </message>
-    <message>
-        <source>Return</source>
-        <translation>Return</translation>
-    </message>
-    <message>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>Esc</source>
-        <translation>Esc</translation>
-    </message>
 </context>
 <context>
     <name>dlgAbout</name>
@@ -194,7 +194,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Written by the Velkaro developers</source>
-        <translation>Escrito por los desarrolladores de Velkaro</translation>
+        <translation>Obra de los autores de Velkaro</translation>
     </message>
     <message>
         <source>Contact: velkaro@example.org</source>
@@ -239,14 +239,14 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Velkaro para StarCraft&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;versión 0.8 (6 de julio de 2011)&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Software libre, distribuido bajo la GNU General Public License, versión 3 o posterior.&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Software libre bajo la GNU General Public License, versión 3 o posterior.&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;== Bibliotecas y componentes usados ==&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;== Bibliotecas y componentes ==&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;ForceBindIP, de su autor&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Biblioteca Qt, versión %1&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Icono principal: un avión dibujado por los desarrolladores de Velkaro para este lanzador&lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;El icono puede usarse, copiarse y modificarse bajo la misma licencia que el lanzador.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Icono: un avión dibujado por los desarrolladores de Velkaro&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;El icono puede usarse, copiarse y modificarse con la licencia del lanzador.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>OK</source>

@@ -94,6 +94,10 @@ p, li { white-space: pre-wrap; }
         <translation>starcraft.exe 찾아보기</translation>
     </message>
     <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
         <source>Bind game to network (Hamachi is default if found)</source>
         <translation>게임을 네트워크에 바인딩 (있으면 Hamachi가 기본)</translation>
     </message>
@@ -122,12 +126,24 @@ p, li { white-space: pre-wrap; }
         <translation>실행!(&amp;L) (F5)</translation>
     </message>
     <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
         <source>&amp;About</source>
         <translation>정보(&amp;A)</translation>
     </message>
     <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
         <source>&amp;Cancel</source>
         <translation>취소(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Browse for Starcraft.exe</source>
@@ -143,7 +159,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.</source>
-        <translation>%1 파일이 없습니다: ForceBindIP.exe와 BindIP.dll은 %2 옆에 있어야 합니다.</translation>
+        <translation>%1 없음: ForceBindIP.exe·BindIP.dll은 %2 옆에 두세요.</translation>
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
@@ -168,22 +184,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>ForceBindIP crashed; the game may not have started.</source>
         <translation>ForceBindIP가 비정상 종료되었습니다. 게임이 시작되지 않았을 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Return</translation>
-    </message>
-    <message>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>Esc</source>
-        <translation>Esc</translation>
     </message>
 </context>
 <context>

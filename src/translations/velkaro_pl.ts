@@ -94,6 +94,10 @@ p, li { white-space: pre-wrap; }
         <translation>Wskaż starcraft.exe</translation>
     </message>
     <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
         <source>Bind game to network (Hamachi is default if found)</source>
         <translation>Powiąż grę z siecią (domyślnie Hamachi, jeśli jest)</translation>
     </message>
@@ -122,12 +126,24 @@ p, li { white-space: pre-wrap; }
         <translation>&amp;Graj! (F5)</translation>
     </message>
     <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
         <source>&amp;About</source>
         <translation>&amp;O programie</translation>
     </message>
     <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
         <source>&amp;Cancel</source>
         <translation>A&amp;nuluj</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Browse for Starcraft.exe</source>
@@ -143,11 +159,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.</source>
-        <translation>Brak %1: ForceBindIP.exe i BindIP.dll muszą leżeć obok %2.</translation>
+        <translation>Brak %1: ForceBindIP.exe i BindIP.dll – obok %2.</translation>
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
-        <translation>Nie można zainstalować ForceBindIP. Uruchom program z uprawnieniami administratora.</translation>
+        <translation>Nie można zainstalować ForceBindIP. Uruchom program jako administrator.</translation>
     </message>
     <message>
         <source>The chosen network has no address. Pick a connected one.</source>
@@ -168,22 +184,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>ForceBindIP crashed; the game may not have started.</source>
         <translation>ForceBindIP uległ awarii; gra mogła się nie uruchomić.</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Return</translation>
-    </message>
-    <message>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>Esc</source>
-        <translation>Esc</translation>
     </message>
 </context>
 <context>
@@ -239,14 +239,14 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Velkaro dla StarCraft&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;wersja 0.8 (6 lipca 2011)&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Wolne oprogramowanie, rozpowszechniane na licencji GNU General Public License w wersji 3 lub późniejszej.&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Wolne oprogramowanie na licencji GNU General Public License w wersji 3 lub nowszej.&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;== Użyte biblioteki i komponenty ==&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;== Biblioteki i komponenty ==&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;ForceBindIP, od jego autora&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Biblioteka Qt, wersja %1&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Główna ikona: samolot narysowany przez twórców Velkaro dla tego launchera&lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Ikonę można używać, kopiować i zmieniać na tej samej licencji co launcher.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Ikona: samolot narysowany przez twórców Velkaro&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Ikonę można używać, kopiować i zmieniać na licencji launchera.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>OK</source>

@@ -94,6 +94,10 @@ p, li { white-space: pre-wrap; }
         <translation>Procurar o starcraft.exe</translation>
     </message>
     <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
         <source>Bind game to network (Hamachi is default if found)</source>
         <translation>Vincular o jogo à rede (Hamachi, se encontrado)</translation>
     </message>
@@ -122,12 +126,24 @@ p, li { white-space: pre-wrap; }
         <translation>&amp;Jogar! (F5)</translation>
     </message>
     <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
         <source>&amp;About</source>
         <translation>&amp;Sobre</translation>
     </message>
     <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Browse for Starcraft.exe</source>
@@ -143,11 +159,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.</source>
-        <translation>%1 não encontrado: ForceBindIP.exe e BindIP.dll devem ficar ao lado de %2.</translation>
+        <translation>Falta %1: ForceBindIP.exe e BindIP.dll ficam ao lado de %2.</translation>
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
-        <translation>Não foi possível instalar o ForceBindIP. Execute o programa com privilégios de administrador.</translation>
+        <translation>Não foi possível instalar o ForceBindIP. Execute como administrador.</translation>
     </message>
     <message>
         <source>The chosen network has no address. Pick a connected one.</source>
@@ -169,22 +185,6 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed; the game may not have started.</source>
         <translation>O ForceBindIP travou; o jogo pode não ter iniciado.</translation>
     </message>
-    <message>
-        <source>Return</source>
-        <translation>Return</translation>
-    </message>
-    <message>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>Esc</source>
-        <translation>Esc</translation>
-    </message>
 </context>
 <context>
     <name>dlgAbout</name>
@@ -194,7 +194,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Written by the Velkaro developers</source>
-        <translation>Escrito pelos desenvolvedores do Velkaro</translation>
+        <translation>Feito pelos autores do Velkaro</translation>
     </message>
     <message>
         <source>Contact: velkaro@example.org</source>
@@ -239,14 +239,14 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Velkaro para StarCraft&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;versão 0.8 (6 de julho de 2011)&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Software livre, distribuído sob a GNU General Public License, versão 3 ou posterior.&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Software livre sob a GNU General Public License, versão 3 ou posterior.&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;== Bibliotecas e componentes usados ==&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;== Bibliotecas e componentes ==&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;ForceBindIP, de seu autor&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Toolkit Qt, versão %1&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Ícone principal: um avião desenhado pelos desenvolvedores do Velkaro para este lançador&lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;O ícone pode ser usado, copiado e alterado sob a mesma licença do lançador.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Ícone: um avião desenhado pelos desenvolvedores do Velkaro&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;O ícone pode ser usado, copiado e alterado sob a licença do lançador.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>OK</source>
