@@ -212,7 +212,7 @@ titled() { # LANG, title, then the launcher's arguments: the window's id once it
     local pid=$! window
     window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1)
     [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" Escape
-    timeout 20 tail --pid="$pid" -f /dev/null || stop_wine
+    timeout 20 tail --pid="$pid" -f /dev/null; stop_wine # a fresh server for the next start
     echo "$window"
 }
 check "ru_RU: the window title is Russian" [ -n "$(titled ru_RU.UTF-8 'Velkaro для Hamachi')" ]
