@@ -59,6 +59,20 @@ windows_shot() {
         >"$c/Velkaro/config.txt"
     "$root/scripts/screenshot.sh" "$root/docs/main-window-windows.png" "Velkaro for Hamachi" \
         -- wine 'C:\Velkaro\Velkaro.exe'
+    # Each translation, with the longest status message: Launch, with no
+    # ForceBindIP anywhere. Wine takes the language from the locale, made
+    # here; Hangul comes from a Nanum font standing in for Windows' Gulim.
+    rm "$c/windows/system32/ForceBindIP.exe" "$c/windows/system32/BindIP.dll"
+    cp /usr/share/fonts/truetype/nanum/NanumGothic.ttf "$c/windows/Fonts/"
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Gulim /d NanumGothic /f >/dev/null 2>&1
+    local locales language
+    locales=$(mktemp -d)
+    for language in de_DE es_ES ko_KR pl_PL pt_BR ru_RU; do
+        localedef -i "$language" -f UTF-8 "$locales/$language.UTF-8"
+        LANG=$language.UTF-8 LOCPATH=$locales "$root/scripts/screenshot.sh" \
+            "$root/docs/main-window-$language.png" ".*Hamachi.*" --keys F5 -- wine 'C:\Velkaro\Velkaro.exe'
+    done
+    rm -rf "$locales"
     "$wineserver" -k 2>/dev/null || true
     # At 150%, as many laptops come set: both windows scale as a whole.
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1

@@ -223,6 +223,22 @@ void MainWindow::onClose()
 
 void MainWindow::onLaunch()
 {
+    if (launch())
+        close();
+}
+
+bool MainWindow::launchAtStart()
+{
+    // With no network at all, Launch is disabled: say so rather than nothing.
+    if (!ui->btnLaunch->isEnabled()) {
+        statusBar()->showMessage(tr("There is no network to bind the game to."), 0);
+        return false;
+    }
+    return launch();
+}
+
+bool MainWindow::launch()
+{
     // Disabled boxes (before Vista) keep the flags as loaded.
     for (const auto& [box, flag] : optionBoxes()) {
         if (box->isEnabled())
@@ -242,7 +258,7 @@ void MainWindow::onLaunch()
     // is written.
     if (vistaOrLater && options.compatibility != 0 && options.runAsAdministrator != 0 && !os.isElevated()) {
         stop(tr("Start Velkaro as administrator, or untick \"Run as Administrator\"."));
-        return;
+        return false;
     }
 
     if (!forceBindIPInstalled) {
@@ -252,11 +268,11 @@ void MainWindow::onLaunch()
         if (!missing.isEmpty()) {
             stop(tr("%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.")
                      .arg(missing, QFileInfo(appPath).fileName()));
-            return;
+            return false;
         }
         if (!installForceBindIP()) {
             stop(tr("Unable to install forceBindIP. Make sure for running app with Administrative privileges."));
-            return;
+            return false;
         }
         // Installed now: a second launch in this run must not copy again.
         forceBindIPInstalled = true;
@@ -271,13 +287,13 @@ void MainWindow::onLaunch()
     } else {
         const int index = ui->cbNetworks->currentIndex();
         if (index < 0)
-            return;
+            return false;
         address = networks.at(static_cast<std::size_t>(index)).ip;
     }
     // Bound to no address, the game would start as if nothing had been asked.
     if (address.isEmpty()) {
         stop(tr("The chosen network has no address. Pick a connected one."));
-        return;
+        return false;
     }
 
     if (!isValidPath(launchPath)) {
@@ -286,12 +302,12 @@ void MainWindow::onLaunch()
                      .arg(QLatin1Char(drive)));
         else
             stop(tr("There is no game at this path. Pick the game's .exe with \"...\"."));
-        return;
+        return false;
     }
     // ForceBindIP can only start a program.
     if (QFileInfo(launchPath).isDir()) {
         stop(tr("The folder holds no starcraft.exe. Pick the game's .exe with \"...\"."));
-        return;
+        return false;
     }
     // The field shows what runs: the file a folder stood for, the path as Windows resolves it.
     ui->leSCPath->setText(launchPath);
@@ -301,7 +317,9 @@ void MainWindow::onLaunch()
     gamePath = launchPath;
     if (!saveConfig())
         warnings << tr("Settings not saved to %1.").arg(QDir::toNativeSeparators(configPath));
-    showMinimized();
+    // Started from a shortcut, the window has not shown and stays so.
+    if (isVisible())
+        showMinimized();
 
     if (vistaOrLater) {
         if (options.firewallException != 0) {
@@ -327,7 +345,7 @@ void MainWindow::onLaunch()
     if (!process.waitForFinished(-1) && process.error() == QProcess::FailedToStart) {
         showNormal();
         stop(tr("Could not start %1.").arg(forceBindIP));
-        return;
+        return false;
     }
     const auto code = static_cast<quint32>(process.exitCode());
     const bool crashed = isCrash(process.exitStatus(), code);
@@ -350,10 +368,13 @@ void MainWindow::onLaunch()
     // What went wrong stays in the status bar; over a running game the
     // window stays minimised, on the taskbar.
     if (!warnings.isEmpty()) {
+        // A launch from a shortcut shows the window there too.
+        if (!isVisible())
+            showMinimized();
         stop(warnings.join(QLatin1Char(' ')));
-        return;
+        return false;
     }
-    close();
+    return true;
 }
 
 void MainWindow::onAbout()

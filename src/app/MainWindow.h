@@ -51,6 +51,10 @@ public:
     int addFirewallExceptions();
     bool runPaletteTricks();
 
+    // The launch a Launch press runs, before the window has shown: true when
+    // the game was started; false when it stopped, the reason in the status bar.
+    bool launchAtStart();
+
 private slots:
     void onClose();
     void onLaunch();
@@ -58,6 +62,8 @@ private slots:
     void onAbout();
 
 private:
+    // A Launch press: true when the game was started.
+    bool launch();
     // The four option boxes with the flags they show, in their order.
     std::array<std::pair<QCheckBox*, std::int32_t*>, 4> optionBoxes();
 

@@ -1,6 +1,8 @@
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -10,9 +12,18 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    // Windows' display languages; the locale elsewhere.
+    installTranslations(QLocale::system().uiLanguages());
     // The executable's own full path: argv[0] may be a bare name found through
     // PATH, and on Windows it holds only what the ANSI code page can.
     MainWindow window(QCoreApplication::applicationFilePath());
+    // A desktop shortcut's "--launch" (or the Windows way, "/launch") plays at
+    // once; the window shows only when the launch stops, saying why.
+    const QStringList options = QCoreApplication::arguments().mid(1);
+    if ((options.contains(QStringLiteral("--launch"), Qt::CaseInsensitive)
+         || options.contains(QStringLiteral("/launch"), Qt::CaseInsensitive))
+        && window.launchAtStart())
+        return 0;
     window.show();
     return app.exec();
 }

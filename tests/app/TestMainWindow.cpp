@@ -6,6 +6,7 @@
 #include "FakeOs.h"
 #include "FileDialog.h"
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -137,6 +138,7 @@ private slots:
     }
     void cleanup()
     {
+        installTranslations({});
         w.reset();
         os.reset();
         tmp.reset();
@@ -447,6 +449,52 @@ private slots:
             open();
             QCOMPARE(child<QLineEdit>("leSCPath")->text(), path);
         }
+    }
+
+    // A shortcut's --launch: the launch runs before the window ever shows, which
+    // main then shows only for a stop, with the reason in the status bar.
+    void launchAtStart_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("usable stored path") << "game/Star Craft.exe" << "";
+        QTest::newRow("missing game") << "gone.exe" << "There is no game at this path.";
+        QTest::newRow("no network") << "game/Star Craft.exe" << "There is no network";
+    }
+    void launchAtStart()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, status);
+        network(status.contains("network") ? "link set lo up\naddr del 127.0.0.1/8 dev lo" : WithHamachi);
+        writeFile(appDir + "config.txt", "PATH=" + tmp->filePath(file).toLocal8Bit() + "\nFIREWALL_EXCEPTION=0\nCOMPABILITY=0\n");
+        for (const QString name : {"ForceBindIP.exe", "BindIP.dll"})
+            QFile::copy(STANDIN_SCRIPT, appDir + name) && QFile::setPermissions(appDir + name, QFile::ExeOwner);
+        os->systemDir = tmp->filePath("app").toStdString();
+        qputenv("STANDIN_CRASH", "");
+        w = std::make_unique<MainWindow>(appDir + "velkaro");
+        QCOMPARE(w->launchAtStart(), status.isEmpty());
+        QCOMPARE(readFile(os->logPath).contains("ForceBindIP.exe"), status.isEmpty());
+        QVERIFY(!w->windowHandle()); // never shown, not even minimised
+        QCOMPARE(w->statusBar()->currentMessage().left(qMax(1, status.size())), status);
+    }
+
+    // The first of the user's languages that is English or translated gives the
+    // texts, the launcher's and Qt's own (the path field's context menu).
+    void language_data()
+    {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<bool>("translated");
+        QTest::newRow("Russian") << L{"ru-RU"} << true;
+        QTest::newRow("Brazilian after an untranslated one") << L{"fr-FR", "pt-BR"} << true;
+        QTest::newRow("English before Russian") << L{"en-US", "ru-RU"} << false;
+    }
+    void language()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(bool, translated);
+        QCOMPARE(installTranslations(languages), translated);
+        QCOMPARE(MainWindow(appDir + "velkaro").windowTitle() != "Velkaro for Hamachi", translated);
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo") != "&Undo", translated);
     }
 };
 

@@ -276,5 +276,27 @@ check "korean: after About, Esc, F5 ForceBindIP gets the registry's path (exit $
 check "dpi: both windows at least 1.4 times as wide and as tall at 144 as at 96 ($(cat "$work"/sizes-{96,144} | tr "\n" " "))" \
     awk 'FNR == NR { s[FNR] = $1; next } $1 * 10 < s[FNR] * 14 { bad = 1 } END { exit bad || NR != 8 }' "$work"/sizes-{96,144}
 
+# --- A shortcut's --launch, and the user's language --------------------------------
+# Wine takes the language from the locale, generated here without touching the system's.
+for locale in ru_RU en_US; do localedef -i $locale -f UTF-8 "$work/$locale.UTF-8" 2>/dev/null; done
+rm -f "$log"
+timeout 40 xdotool search --sync --onlyvisible --name '^Velkaro' >"$work/seen" 2>/dev/null &
+(cd "$drive_c" && LANG=en_US.UTF-8 LOCPATH=$work timeout 30 wine 'C:\Игры\Velkaro\Velkaro.exe' --launch >>"$work/launcher.log" 2>&1)
+got="$?/$(kill $! 2>/dev/null; cat "$work/seen")/$(runs | cut -d' ' -f1,2)"
+check "--launch: the game starts with no key and no window seen, exit 0 (got $got)" \
+    [ "$got" = '0//C:\windows\system32\ForceBindIP.exe run' ]
+titled() { # LANG, title, then the launcher's arguments: the window's id once it shows; Esc ends the launcher
+    (cd "$drive_c" && LANG=$1 LOCPATH=$work exec wine 'C:\Игры\Velkaro\Velkaro.exe' "${@:3}" >>"$work/launcher.log" 2>&1) &
+    local pid=$! window
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" Escape
+    timeout 20 tail --pid="$pid" -f /dev/null; stop_wine # a fresh server for the next start
+    echo "$window"
+}
+check "ru_RU: the window title is Russian" [ -n "$(titled ru_RU.UTF-8 'Velkaro для Hamachi')" ]
+echo 'no program' >"$system32/ForceBindIP.exe"
+check "/launch, ForceBindIP no program: the window shows with no key, titled in English" \
+    [ -n "$(titled en_US.UTF-8 'Velkaro for Hamachi' /launch)" ]
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
