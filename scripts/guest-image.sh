@@ -71,7 +71,7 @@ in_root dpkg --add-architecture i386
 quiet in_root apt-get update
 # confold: the initramfs settings written above stay.
 quiet in_root apt-get install -y -o Dpkg::Options::=--force-confold linux-image-amd64 wine wine32:i386 wine64 xvfb xauth xdotool \
-    iproute2 kmod procps fonts-wine fonts-dejavu-core
+    iproute2 kmod procps fonts-wine fonts-dejavu-core locales
 in_root apt-get clean
 # Modules the machine never loads: it has a virtio disk and share, and veth pairs.
 kernel=$(ls "$root/usr/lib/modules")

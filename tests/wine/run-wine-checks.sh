@@ -128,37 +128,32 @@ find_window() { # pid title seconds
     return 1
 }
 
-# Starts the launcher by its full path from C:\, presses a key once its window
-# shows, and leaves its exit code in $rc (124: no window, or it never ended).
-# A second key goes to a launcher still open 15 s after the first; $stayed
-# tells whether it was. Each start begins with every Windows process of the
-# case before ended, so that none of them meets the new one.
+# Starts the launcher by its full path from C:\, with $lang as its locale and
+# $arguments, presses key once its window titled $title shows, and leaves that
+# window in $window (empty: none within 60 s, or the launcher ended first) and
+# its exit code in $rc. A second key goes to a launcher still open 15 s after
+# the first; $stayed tells whether it was. Each start begins with every Windows
+# process of the case before ended, so that none of them meets the new one.
+lang=C.UTF-8 title='Velkaro for Hamachi' arguments=()
+ended() { for _ in $(seq 75); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.2; done; return 1; } # within 15 s
 run_launcher() { # key [key]
     rm -f "$log"
     timeout 60 wineserver -w || { echo "  the previous case's processes did not end:"; show_state; stop_wine; }
-    (cd "$drive_c" && exec wine 'C:\Игры\Velkaro\Velkaro.exe' >>"$work/launcher.log" 2>&1) &
-    local pid=$! window
-    window=$(find_window "$pid" 'Velkaro for Hamachi' 60) || { echo "  no launcher window:"; show_state; }
+    (cd "$drive_c" && LANG=$lang LOCPATH=$work exec wine 'C:\Игры\Velkaro\Velkaro.exe' "${arguments[@]}" \
+        >>"$work/launcher.log" 2>&1) &
+    local pid=$!
+    window=$(find_window "$pid" "$title" 60) || [ ${#arguments[@]} -gt 0 ] || { echo "  no launcher window:"; show_state; }
     # No window manager: give the window the focus its shortcuts need.
     [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$1"
     stayed=no
-    for _ in $(seq 75); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.2
-    done
-    if [ -n "${2:-}" ] && kill -0 "$pid" 2>/dev/null; then
+    if ! ended "$pid" && [ -n "${2:-}" ]; then
         stayed=yes
         timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$2"
     fi
-    for _ in $(seq 75); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.2
-    done
-    kill -0 "$pid" 2>/dev/null && { echo "  the launcher did not end:"; show_state; stop_wine; }
+    ended "$pid" || { echo "  the launcher did not end:"; show_state; stop_wine; }
     wait "$pid"
     rc=$?
     [ "$rc" -le 128 ] || { echo "  the launcher died of signal $((rc - 128)):"; show_state; }
-    [ -n "$window" ] || rc=124
 }
 
 # --- The executable as Explorer and UAC read it ------------------------------------
@@ -208,19 +203,11 @@ check "unicode: ForceBindIP gets the path with backslashes" [ "$(args_of 1)" = "
 check "unicode: config.txt in UTF-8 with a byte-order mark, as code page 1252 holds no Cyrillic" \
     [ "$(hex <"$app/config.txt")" = "efbbbf$(crlf "PATH=$game" FIREWALL_EXCEPTION=0 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0)" ]
 
-# --- ForceBindIP in the system folder is no program: the launcher stays and says so ---
+# --- ForceBindIP beside the launcher only: the first launch installs it ----------
 game='C:\Games\Star Craft\StarCraft.exe'
 printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" >"$app/config.txt"
-cp "$system32/ForceBindIP.exe" "$work/ForceBindIP.exe"
-echo 'no program' >"$system32/ForceBindIP.exe"
-run_launcher F5 Escape
-check "no start: the launcher stays open after F5 (stayed: $stayed)" [ "$stayed" = yes ]
-check "no start: Esc then ends it with 0 (got $rc)" [ "$rc" = 0 ]
-
-# --- ForceBindIP beside the launcher only: the first launch installs it ----------
-rm "$system32/ForceBindIP.exe"
+mv "$system32/ForceBindIP.exe" "$app/ForceBindIP.exe"
 echo 'launcher copy of BindIP.dll' >"$app/BindIP.dll"
-cp "$work/ForceBindIP.exe" "$app/ForceBindIP.exe"
 cp "$system32/BindIP.dll" "$work/BindIP.before"
 run_launcher F5
 check "install: ForceBindIP.exe copied into the system folder" cmp -s "$system32/ForceBindIP.exe" "$app/ForceBindIP.exe"
@@ -279,24 +266,20 @@ check "dpi: both windows at least 1.4 times as wide and as tall at 144 as at 96 
 # --- A shortcut's --launch, and the user's language --------------------------------
 # Wine takes the language from the locale, generated here without touching the system's.
 for locale in ru_RU en_US; do localedef -i $locale -f UTF-8 "$work/$locale.UTF-8" 2>/dev/null; done
-rm -f "$log"
-timeout 40 xdotool search --sync --onlyvisible --name '^Velkaro' >"$work/seen" 2>/dev/null &
-(cd "$drive_c" && LANG=en_US.UTF-8 LOCPATH=$work timeout 30 wine 'C:\Игры\Velkaro\Velkaro.exe' --launch >>"$work/launcher.log" 2>&1)
-got="$?/$(kill $! 2>/dev/null; cat "$work/seen")/$(runs | cut -d' ' -f1,2)"
-check "--launch: the game starts with no key and no window seen, exit 0 (got $got)" \
-    [ "$got" = '0//C:\windows\system32\ForceBindIP.exe run' ]
-titled() { # LANG, title, then the launcher's arguments: the window's id once it shows; Esc ends the launcher
-    (cd "$drive_c" && LANG=$1 LOCPATH=$work exec wine 'C:\Игры\Velkaro\Velkaro.exe' "${@:3}" >>"$work/launcher.log" 2>&1) &
-    local pid=$! window
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1)
-    [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" Escape
-    timeout 20 tail --pid="$pid" -f /dev/null; stop_wine # a fresh server for the next start
-    echo "$window"
+# The launcher in a locale, with arguments; Esc ends it once its window titled title shows.
+titled() { # LANG title [argument...]
+    lang=$1 title=$2 arguments=("${@:3}")
+    run_launcher Escape
+    lang=C.UTF-8 title='Velkaro for Hamachi' arguments=()
 }
-check "ru_RU: the window title is Russian" [ -n "$(titled ru_RU.UTF-8 'Velkaro для Hamachi')" ]
+titled en_US.UTF-8 'Velkaro for Hamachi' --launch
+check "--launch: the game starts with no key and no window seen, exit 0 (got $rc/$window/$(runs | cut -d' ' -f1,2 | head -n 1))" \
+    [ "$rc/$window/$(runs | cut -d' ' -f1,2 | head -n 1)" = '0//C:\windows\system32\ForceBindIP.exe run' ]
+titled ru_RU.UTF-8 'Velkaro для Hamachi'
+check "ru_RU: the window title is Russian" [ -n "$window" ]
 echo 'no program' >"$system32/ForceBindIP.exe"
-check "/launch, ForceBindIP no program: the window shows with no key, titled in English" \
-    [ -n "$(titled en_US.UTF-8 'Velkaro for Hamachi' /launch)" ]
+titled en_US.UTF-8 'Velkaro for Hamachi' /launch
+check "/launch, ForceBindIP no program: the window shows with no key, titled in English" [ -n "$window" ]
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
