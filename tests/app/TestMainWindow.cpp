@@ -204,6 +204,7 @@ private slots:
         QTest::newRow("F5: launch stops, ForceBindIP cannot be installed") << QKeySequence("F5") << "status" << L();
         QTest::newRow("F1") << QKeySequence("F1") << "About" << L();
         QTest::newRow("Return, wherever the focus is") << QKeySequence("Return") << "Browse" << L();
+        QTest::newRow("Return in the path field") << QKeySequence("Return") << "Browse" << L();
         QTest::newRow("Esc") << QKeySequence("Esc") << "closed" << L();
         QTest::newRow("Esc with the list open closes the list alone") << QKeySequence("Esc") << "" << L();
         QTest::newRow("Alt+F") << QKeySequence("Alt+F") << "" << L{"cbFirewallException"};
@@ -211,8 +212,6 @@ private slots:
         QTest::newRow("Alt+T") << QKeySequence("Alt+T") << "" << L{"cbPaletteTricks"};
         QTest::newRow("Alt+R") << QKeySequence("Alt+R") << "" << L{"cbAdministrator"};
         QTest::newRow("Alt+L") << QKeySequence("Alt+L") << "" << L{"rbHamachi", "rbSelNetwork"};
-        QTest::newRow("Alt+A") << QKeySequence("Alt+A") << "" << L();
-        QTest::newRow("Alt+C") << QKeySequence("Alt+C") << "" << L();
     }
     void keys()
     {
@@ -240,7 +239,7 @@ private slots:
             }
         });
         fileDialog()->setNextFileName(game);
-        child("cbFirewallException")->setFocus();
+        child<QWidget>(QByteArray(QTest::currentDataTag()).contains("path field") ? "leSCPath" : "cbFirewallException")->setFocus();
         QTest::keySequence(target == w.get() ? QApplication::focusWidget() : target, key);
         const QString status = w->statusBar()->currentMessage();
         const bool browsed = child<QLineEdit>("leSCPath")->text() == game;
@@ -253,8 +252,7 @@ private slots:
         QCOMPARE(changed, toggled);
     }
 
-    // Browse keeps the path for a cancelled dialog or a missing file and stores nothing;
-    // Return presses it from the path field too.
+    // Browse keeps the path for a cancelled dialog or a missing file and stores nothing.
     void browse()
     {
         open("typed");
@@ -264,10 +262,6 @@ private slots:
             QTest::mouseClick(child("btnBrowse"), Qt::LeftButton);
             QCOMPARE(path->text(), chosen == game ? game : "typed");
         }
-        path->clear();
-        fileDialog()->setNextFileName(game);
-        QTest::keyClick(path, Qt::Key_Return);
-        QCOMPARE(path->text(), game);
         QVERIFY(!QFile::exists(appDir + "config.txt"));
     }
 
@@ -280,8 +274,6 @@ private slots:
         QTest::addColumn<bool>("saved");
         QTest::newRow("existing file") << "game/Star Craft.exe" << false << true;
         QTest::newRow("existing folder") << "game" << false << true;
-        QTest::newRow("empty") << "" << false << false;
-        QTest::newRow("one character that exists") << "/" << false << false;
         QTest::newRow("missing file") << "gone.exe" << false << false;
         QTest::newRow("from the frame") << "game/Star Craft.exe" << true << false;
     }
@@ -410,10 +402,8 @@ private slots:
         qputenv("STANDIN_EXIT", tag.contains("netsh refuses") ? "1" : "0");
         os->elevated = !tag.startsWith("unelevated");
         os->gameStarts = !tag.contains("no game");
-        if (tag.contains("not saved")) { // a folder in its place
-            QFile::remove(appDir + "config.txt");
+        if (tag.contains("not saved") && QFile::remove(appDir + "config.txt")) // a folder in its place
             QDir().mkpath(appDir + "config.txt");
-        }
         qputenv("STANDIN_LINGER", tag.contains("no applet window") ? "0" : "20"); // an applet that ends is not waited for
         os->hiddenLooks = tag.endsWith("late") ? 2 : 0;
         if (tag.contains("layers kept"))

@@ -6,11 +6,8 @@
 # that blanks, quotes and empty arguments keep their boundaries.
 name=$(basename "$(dirname "$0")")/$(basename "$0")
 tab=$(printf '\t')
-if [ -f "$STANDIN_CONFIG" ]; then
-    config="+$(base64 -w0 < "$STANDIN_CONFIG")"
-else
-    config="-"
-fi
+config=-
+[ -f "$STANDIN_CONFIG" ] && config="+$(base64 -w0 < "$STANDIN_CONFIG")"
 line="$name$tab$$$tab$config"
 for arg in "$@"; do
     line="$line$tab$(printf '%s' "$arg" | base64 -w0)"
@@ -19,7 +16,5 @@ done
 printf '%s\n' "$line" >> "$STANDIN_LOG"
 [ -n "${STANDIN_CRASH:-}" ] && kill -KILL $$
 # The display applet stays up until the launcher ends it.
-if [ "${name##*/}" = rundll32.exe ]; then
-    exec sleep "${STANDIN_LINGER:-20}"
-fi
+[ "${name##*/}" = rundll32.exe ] && exec sleep "${STANDIN_LINGER:-20}"
 exit "${STANDIN_EXIT:-0}"

@@ -51,7 +51,6 @@ private slots:
         QTest::newRow("access violation") << int(QProcess::CrashExit) << 0xC0000005u << "crash 0xC0000005";
         QTest::newRow("C++ exception, an exit code to Qt") << int(QProcess::NormalExit) << 0xE06D7363u << "crash 0xE06D7363";
         QTest::newRow("exit(-1)") << int(QProcess::NormalExit) << 0xFFFFFFFFu << "exit -1";
-        QTest::newRow("error 740") << int(QProcess::NormalExit) << 740u << "exit 740";
     }
     void forceBindIPEnd()
     {

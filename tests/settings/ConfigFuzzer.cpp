@@ -7,17 +7,12 @@
 
 namespace {
 
-// Whether a path exists is the file system's business, not the reader's.
-bool usable(const QString& path)
-{
-    return path.size() >= 2;
-}
-
 QByteArray readAndWrite(const QByteArray& bytes)
 {
     QString path;
     LaunchOptions options;
-    readConfig(bytes, path, options, usable);
+    // Whether a path exists is the file system's business, not the reader's.
+    readConfig(bytes, path, options, [](const QString& p) { return p.size() >= 2; });
     return writeConfig(path, options);
 }
 

@@ -50,7 +50,6 @@ private slots:
         QTest::newRow("missing PATH keeps earlier") << QByteArray("PATH=C:\\sc\nPATH=C:\\gone\nPATH=\nPATH=/\n")
                                                     << stored("C:\\sc");
         // As Notepad saves a file: no final line break, and "Unicode" is UTF-16 with a byte-order mark.
-        QTest::newRow("no final LF") << QByteArray("PATH=C:\\sc\nCOMPABILITY=0") << stored("C:\\sc", "1\n0\n1\n1");
         QTest::newRow("no final LF on PATH") << QByteArray("PALETTE=0\nPATH=C:\\sc") << stored("C:\\sc", "1\n1\n0\n1");
         // A line holding a zero sets nothing.
         const QString unicode = QChar(0xfeff) + QString("PATH=C:\\\u0418\u0433\u0440\u044b\\\u010d.exe\r\nPALETTE=0\r\nbad")

@@ -19,8 +19,6 @@ private slots:
                                                              << "~ WINXPSP3 256COLOR DISABLEDWM HIGHDPIAWARE";
         QTest::newRow("ours once, in any letter case") << "highdpiaware  DisableDWM WINXPSP3" << true
                                                        << "WINXPSP3 DISABLEDWM HIGHDPIAWARE RUNASADMIN";
-        QTest::newRow("written again unchanged") << "DISABLEDWM HIGHDPIAWARE RUNASADMIN" << true
-                                                 << "DISABLEDWM HIGHDPIAWARE RUNASADMIN";
     }
     void compatibilityLayers()
     {
