@@ -23,5 +23,5 @@ export VELKARO_ARCH=i686 VELKARO_EXE=/job/Velkaro.exe VELKARO_STANDIN=/job/stand
 export VELKARO_WINE_PREFIX=/opt/velkaro/prefix
 exec bash /job/wine/run-wine-checks.sh
 EOF
-# Boot and checks take about a minute; the rest is room for a busy host.
-"$root/scripts/guest-run.sh" "$image" "$share" 600
+# Boot and checks take about five minutes; the rest is room for a busy host.
+"$root/scripts/guest-run.sh" "$image" "$share" 900
