@@ -42,45 +42,48 @@ QString compatibilityLayers(const QString& existing, bool runAsAdministrator)
     return (layers + governed.mid(0, runAsAdministrator ? 3 : 2)).join(QLatin1Char(' '));
 }
 
-// Argument lists, never one command line: the game path stays one argument
-// whatever it holds, and Windows quotes it when it has blanks.
+namespace {
+
+// A netsh command as its argument list, never one command line: split at the
+// blanks first, then "%1" becomes the game path, so that the path stays in
+// its one argument whatever it holds and Windows quotes it when it has blanks.
+QStringList netshArguments(const QString& command, const QString& gamePath = QString())
+{
+    QStringList arguments = command.split(QLatin1Char(' '));
+    arguments.replaceInStrings(QStringLiteral("%1"), gamePath);
+    return arguments;
+}
+
+} // namespace
+
 QStringList firewallProgramRule(const QString& gamePath)
 {
-    QStringList rule = QStringLiteral("firewall add allowedprogram program = %1 name = StarCraft993 "
-                                      "mode = ENABLE scope = ALL profile = ALL")
-                           .split(QLatin1Char(' '));
-    rule.replace(rule.indexOf(QStringLiteral("%1")), gamePath);
-    return rule;
+    return netshArguments(QStringLiteral("firewall add allowedprogram program = %1 name = StarCraft993 "
+                                         "mode = ENABLE scope = ALL profile = ALL"),
+                          gamePath);
 }
 
 QStringList firewallPortRule()
 {
-    return QStringLiteral("firewall add portopening protocol = ALL port = 6112 name = StarCraftTCPUDP scope = ALL")
-        .split(QLatin1Char(' '));
+    return netshArguments(
+        QStringLiteral("firewall add portopening protocol = ALL port = 6112 name = StarCraftTCPUDP scope = ALL"));
 }
 
 QList<QStringList> firewallPublicRuleDeletes()
 {
-    QList<QStringList> runs;
-    for (const char* name : {"StarCraft993", "StarCraftTCPUDP"})
-        runs << QStringLiteral("advfirewall firewall delete rule name=%1 dir=in profile=public")
-                    .arg(QLatin1String(name))
-                    .split(QLatin1Char(' '));
-    return runs;
+    return {netshArguments(QStringLiteral("advfirewall firewall delete rule name=StarCraft993 dir=in profile=public")),
+            netshArguments(
+                QStringLiteral("advfirewall firewall delete rule name=StarCraftTCPUDP dir=in profile=public"))};
 }
 
 QList<QStringList> firewallPublicRules(const QString& gamePath)
 {
-    const QString add = QStringLiteral("advfirewall firewall add rule name=%1 dir=in action=allow %2 profile=public");
-    // The path joins its key in one argument, which the process runner quotes whole when it has blanks.
-    QStringList program = add.arg(QStringLiteral("StarCraft993"), QStringLiteral("@")).split(QLatin1Char(' '));
-    program.replace(program.indexOf(QStringLiteral("@")), QStringLiteral("program=") + gamePath);
-    QList<QStringList> runs{program};
-    for (const char* protocol : {"TCP", "UDP"})
-        runs << add.arg(QStringLiteral("StarCraftTCPUDP"), QStringLiteral("protocol=%1 localport=6112"))
-                    .arg(QLatin1String(protocol))
-                    .split(QLatin1Char(' '));
-    return runs;
+    const QString port = QStringLiteral("advfirewall firewall add rule name=StarCraftTCPUDP dir=in action=allow "
+                                        "protocol=%1 localport=6112 profile=public");
+    return {netshArguments(QStringLiteral("advfirewall firewall add rule name=StarCraft993 dir=in action=allow "
+                                          "program=%1 profile=public"),
+                           gamePath),
+            netshArguments(port.arg(QStringLiteral("TCP"))), netshArguments(port.arg(QStringLiteral("UDP")))};
 }
 
 char hiddenMappedDrive(OsInterface& os, const QString& path)
