@@ -239,49 +239,73 @@ bool MainWindow::launchAtStart()
 
 bool MainWindow::launch()
 {
+    readOptionBoxes();
+    if (!checkRights() || !ensureForceBindIP())
+        return false;
+    QString address;
+    if (!checkTarget(address))
+        return false;
+    QStringList warnings = prepareLaunch();
+    return startGame(address, warnings);
+}
+
+void MainWindow::readOptionBoxes()
+{
     // Disabled boxes (before Vista) keep the flags as loaded.
     for (const auto& [box, flag] : optionBoxes()) {
         if (box->isEnabled())
             *flag = box->isChecked() ? 1 : 0;
     }
+}
 
-    // Each stop says why in the status bar, and the message stays there; the
-    // tool tip shows what a narrow window cuts off.
-    const auto stop = [this](const QString& message) {
-        statusBar()->showMessage(message, 0);
-        statusBar()->setToolTip(message);
-    };
-    OsInterface& os = *OsInterface::instance();
+void MainWindow::stopLaunch(const QString& message)
+{
+    // The message stays in the status bar; the tool tip shows what a narrow
+    // window cuts off.
+    statusBar()->showMessage(message, 0);
+    statusBar()->setToolTip(message);
+}
 
+bool MainWindow::checkRights()
+{
     // Windows refuses a RUNASADMIN game to an unelevated ForceBindIP, and the
     // layer would stay for the game started by hand: check before anything
     // is written.
-    if (vistaOrLater && options.compatibility != 0 && options.runAsAdministrator != 0 && !os.isElevated()) {
-        stop(tr("Start Velkaro as administrator, or untick \"Run as Administrator\"."));
+    if (vistaOrLater && options.compatibility != 0 && options.runAsAdministrator != 0
+        && !OsInterface::instance()->isElevated()) {
+        stopLaunch(tr("Start Velkaro as administrator, or untick \"Run as Administrator\"."));
         return false;
     }
+    return true;
+}
 
-    if (!forceBindIPInstalled) {
-        // Half an install would leave a program without its library; a file
-        // already in the system folder needs no copy.
-        const QString missing = missingForceBindIPFile({appDir, systemDirectory()});
-        if (!missing.isEmpty()) {
-            stop(tr("%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.")
-                     .arg(missing, QFileInfo(appPath).fileName()));
-            return false;
-        }
-        if (!installForceBindIP()) {
-            stop(tr("Unable to install forceBindIP. Make sure for running app with Administrative privileges."));
-            return false;
-        }
-        // Installed now: a second launch in this run must not copy again.
-        forceBindIPInstalled = true;
-        ui->cbForceBindIP->setChecked(true);
+bool MainWindow::ensureForceBindIP()
+{
+    if (forceBindIPInstalled)
+        return true;
+    // Half an install would leave a program without its library; a file
+    // already in the system folder needs no copy.
+    const QString missing = missingForceBindIPFile({appDir, systemDirectory()});
+    if (!missing.isEmpty()) {
+        stopLaunch(tr("%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.")
+                       .arg(missing, QFileInfo(appPath).fileName()));
+        return false;
     }
+    if (!installForceBindIP()) {
+        stopLaunch(tr("Unable to install forceBindIP. Make sure for running app with Administrative privileges."));
+        return false;
+    }
+    // Installed now: a second launch in this run must not copy again.
+    forceBindIPInstalled = true;
+    ui->cbForceBindIP->setChecked(true);
+    return true;
+}
 
+bool MainWindow::checkTarget(QString& address)
+{
+    OsInterface& os = *OsInterface::instance();
     launchPath = gameFile(cleanGamePath(ui->leSCPath->text(), os));
 
-    QString address;
     if (ui->rbHamachi->isChecked()) {
         address = hamachiIP;
     } else {
@@ -292,26 +316,30 @@ bool MainWindow::launch()
     }
     // Bound to no address, the game would start as if nothing had been asked.
     if (address.isEmpty()) {
-        stop(tr("The chosen network has no address. Pick a connected one."));
+        stopLaunch(tr("The chosen network has no address. Pick a connected one."));
         return false;
     }
 
     if (!isValidPath(launchPath)) {
         if (const char drive = hiddenMappedDrive(os, launchPath))
-            stop(tr("Elevated Velkaro cannot see mapped drive %1:. Use a local or \\\\server\\share path.")
-                     .arg(QLatin1Char(drive)));
+            stopLaunch(tr("Elevated Velkaro cannot see mapped drive %1:. Use a local or \\\\server\\share path.")
+                           .arg(QLatin1Char(drive)));
         else
-            stop(tr("There is no game at this path. Pick the game's .exe with \"...\"."));
+            stopLaunch(tr("There is no game at this path. Pick the game's .exe with \"...\"."));
         return false;
     }
     // ForceBindIP can only start a program.
     if (QFileInfo(launchPath).isDir()) {
-        stop(tr("The folder holds no starcraft.exe. Pick the game's .exe with \"...\"."));
+        stopLaunch(tr("The folder holds no starcraft.exe. Pick the game's .exe with \"...\"."));
         return false;
     }
     // The field shows what runs: the file a folder stood for, the path as Windows resolves it.
     ui->leSCPath->setText(launchPath);
+    return true;
+}
 
+QStringList MainWindow::prepareLaunch()
+{
     // From here the launch goes on; what went wrong on the way is told at its end.
     QStringList warnings;
     gamePath = launchPath;
@@ -332,7 +360,12 @@ bool MainWindow::launch()
                 runPaletteTricks();
         }
     }
+    return warnings;
+}
 
+bool MainWindow::startGame(const QString& address, QStringList warnings)
+{
+    OsInterface& os = *OsInterface::instance();
     // The game's processes before, so that only a new one counts as started.
     const std::u16string game = launchPath.toStdU16String();
     std::vector<OsInterface::ProcessId> before;
@@ -344,7 +377,7 @@ bool MainWindow::launch()
     process.start(forceBindIP, {address, launchPath});
     if (!process.waitForFinished(-1) && process.error() == QProcess::FailedToStart) {
         showNormal();
-        stop(tr("Could not start %1.").arg(forceBindIP));
+        stopLaunch(tr("Could not start %1.").arg(forceBindIP));
         return false;
     }
     const auto code = static_cast<quint32>(process.exitCode());
@@ -371,7 +404,7 @@ bool MainWindow::launch()
         // A launch from a shortcut shows the window there too.
         if (!isVisible())
             showMinimized();
-        stop(warnings.join(QLatin1Char(' ')));
+        stopLaunch(warnings.join(QLatin1Char(' ')));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -62,8 +63,22 @@ private slots:
     void onAbout();
 
 private:
-    // A Launch press: true when the game was started.
+    // A Launch press: true when the game was started. Its steps, in order;
+    // each that stops says why in the status bar.
     bool launch();
+    void readOptionBoxes();
+    // Before anything is written: the rights the options need.
+    bool checkRights();
+    // ForceBindIP copied into the system folder when it is not there yet.
+    bool ensureForceBindIP();
+    // The game file and the address to bind it to, both checked.
+    bool checkTarget(QString& address);
+    // The settings saved, the window minimised, the ticked preparations run;
+    // what went wrong on the way, to tell at the end.
+    QStringList prepareLaunch();
+    // ForceBindIP run and the game's start confirmed.
+    bool startGame(const QString& address, QStringList warnings);
+    void stopLaunch(const QString& message);
     // The four option boxes with the flags they show, in their order.
     std::array<std::pair<QCheckBox*, std::int32_t*>, 4> optionBoxes();
 
