@@ -1,4 +1,5 @@
 // The interface survey as the network list shows it; how ForceBindIP ended.
+#include "FakeOs.h"
 #include "Network.h"
 
 #include <QtTest>
@@ -40,6 +41,35 @@ private slots:
             shown << entry.displayText;
         QCOMPARE(shown.join("; "), listed);
         QCOMPARE(hamachiAddress(entries), hamachi);
+    }
+
+    // Under code page 1252: a path it holds goes long, one it lacks short where that is plain ASCII.
+    void forceBindIPGamePath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("shortForm");
+        QTest::addColumn<QString>("given");
+        QTest::newRow("letters of the code page") << "C:\\\u00dcber\\StarCraft.exe" << "C:\\BER~1\\STARCR~1.EXE"
+                                                  << "C:\\\u00dcber\\StarCraft.exe";
+        QTest::newRow("Hangul, a short form") << "C:\\\uac8c\uc784\\StarCraft.exe" << "C:\\4E3B~1\\STARCR~1.EXE"
+                                              << "C:\\4E3B~1\\STARCR~1.EXE";
+        QTest::newRow("Hangul, no short form") << "C:\\\uac8c\uc784\\StarCraft.exe" << ""
+                                               << "C:\\\uac8c\uc784\\StarCraft.exe";
+        QTest::newRow("Hangul, a short form keeping it") << "C:\\\uac8c\uc784\\StarCraft.exe"
+                                                         << "C:\\\uac8c\uc784\\STARCR~1.EXE"
+                                                         << "C:\\\uac8c\uc784\\StarCraft.exe";
+    }
+    void forceBindIPGamePath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, shortForm);
+        QFETCH(QString, given);
+        FakeOs os;
+        os.shortForm = shortForm;
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("windows-1252"));
+        const QString result = ::forceBindIPGamePath(path, os);
+        QTextCodec::setCodecForLocale(nullptr);
+        QCOMPARE(result, given);
     }
 
     // Windows' codes, which no stand-in on Linux gives: "crash" or "exit", then the code as shown.

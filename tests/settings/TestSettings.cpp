@@ -148,6 +148,31 @@ private slots:
         QCOMPARE(::cleanGamePath(typed, os), clean.replace("%C", QDir::currentPath()));
     }
 
+    // A "\\?\" path goes plain only where Windows would read the plain path as the same file.
+    void plainPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("plain"); // empty: kept whole
+        const QString longest = "C:\\" + QString(252, 'a') + ".exe"; // 259 characters, MAX_PATH with its zero
+        QTest::newRow("short") << "\\\\?\\C:\\Games\\sc.exe" << "C:\\Games\\sc.exe";
+        QTest::newRow("just short enough") << "\\\\?\\" + longest << longest;
+        QTest::newRow("long") << "\\\\?\\" + longest + "x" << "";
+        QTest::newRow("trailing dot") << "\\\\?\\C:\\Games.\\sc.exe" << "";
+        QTest::newRow("trailing blank") << "\\\\?\\C:\\Games\\sc.exe " << "";
+        QTest::newRow("CON") << "\\\\?\\C:\\CON\\sc.exe" << "";
+        QTest::newRow("com1 with an extension") << "\\\\?\\C:\\Games\\com1.exe" << "";
+        QTest::newRow("Volume{...}") << "\\\\?\\Volume{3f1b2c4d-0000-0000-0000-100000000000}\\sc.exe" << "";
+        QTest::newRow("GLOBALROOT") << "\\\\?\\GLOBALROOT\\Device\\HarddiskVolume2\\sc.exe" << "";
+        QTest::newRow("UNC") << "\\\\?\\UNC\\server\\share\\sc.exe" << "\\\\server\\share\\sc.exe";
+        QTest::newRow("UNC without a share") << "\\\\?\\UNC\\server" << "";
+    }
+    void plainPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, plain);
+        QCOMPARE(::plainPath(path), plain.isEmpty() ? path : plain);
+    }
+
     // The registry's folder and the game's file name, one separator between them.
     void registryDefault()
     {
