@@ -60,7 +60,8 @@ public:
         major = majorVersion;
         return versionAnswers;
     }
-    std::u16string fullPath(const std::u16string&) override { return {}; }
+    // Windows keeps "\\?\" paths whole; no other full path is made, as outside Windows.
+    std::u16string fullPath(const std::u16string& path) override { return path.rfind(u"\\\\?\\", 0) ? u"" : path; }
     std::u16string longPath(const std::u16string& path) override
     {
         game = QString::fromStdU16String(path).section('/', -1).toUpper().toStdU16String();
