@@ -127,13 +127,15 @@ QString plainPath(const QString& path)
     else
         return path;
     // Normalising would drop a trailing dot or blank, fold "." and "..",
-    // merge doubled separators, and a device name anywhere names the device.
+    // merge doubled separators and read "/" as one, and a device name
+    // anywhere names the device.
     static const QRegularExpression device(
         QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|(COM|LPT)[0-9\u00b9\u00b2\u00b3]) *(\\..*)?$"),
         QRegularExpression::CaseInsensitiveOption);
     const QStringList names = plain.split(QLatin1Char('\\'));
     const int first = plain.startsWith(QLatin1String("\\\\")) ? 2 : 1; // after "\\" or "C:"
-    if (plain.size() >= 260 || (first == 2 && (names.size() < 4 || names[2].isEmpty() || names[3].isEmpty())))
+    if (plain.size() >= 260 || plain.contains(QLatin1Char('/'))
+        || (first == 2 && (names.size() < 4 || names[2].isEmpty() || names[3].isEmpty())))
         return path;
     for (int i = first; i < names.size(); ++i) {
         const QString& name = names[i];
