@@ -28,6 +28,8 @@ public:
     QString logPath;
     bool elevated = true;
     bool gameStarts = true; // a look after the first finds a new game process
+    QString shortForm; // any path's short form
+    QList<ProcessId> opened; // the processes whose file was asked for
 
     void record(const QString& line)
     {
@@ -58,7 +60,14 @@ public:
         major = majorVersion;
         return versionAnswers;
     }
-    std::u16string fullPath(const std::u16string&) override { return {}; }
+    // Windows keeps "\\?\" paths whole; no other full path is made, as outside Windows.
+    std::u16string fullPath(const std::u16string& path) override { return path.rfind(u"\\\\?\\", 0) ? u"" : path; }
+    std::u16string longPath(const std::u16string& path) override
+    {
+        game = QString::fromStdU16String(path).section('/', -1).toUpper().toStdU16String();
+        return path;
+    }
+    std::u16string shortPath(const std::u16string&) override { return shortForm.toStdU16String(); }
     std::string systemDirectory() override { return systemDir; }
     WindowHandle findWindow(const std::string& title) override
     {
@@ -66,9 +75,19 @@ public:
         return --hiddenLooks >= 0 ? 0 : WindowHandle(windowTitles.indexOf(QString::fromStdString(title)) + 1);
     }
     bool isElevated() override { return elevated; }
-    bool processesRunning(const std::u16string&, std::vector<ProcessId>& ids) override
+    // Another program runs throughout as process 3; the game, listed in
+    // capitals, as process 7.
+    bool processNames(std::vector<ProcessName>& processes) override
     {
-        ids.assign(looks++ > 0 && gameStarts ? 1 : 0, 7);
+        processes = {{3, u"explorer.exe"}};
+        if (looks++ > 0 && gameStarts)
+            processes.push_back({7, game});
+        return true;
+    }
+    bool fileIdentity(const std::u16string&, FileIdentity&) override { return true; }
+    bool processIdentity(ProcessId id, FileIdentity&) override
+    {
+        opened << id;
         return true;
     }
     bool isDriveMissing(char) override { return false; }
@@ -85,6 +104,7 @@ public:
 private:
     qint64 recordedUpTo = 0;
     int looks = 0;
+    std::u16string game;
 };
 
 #endif // VELKARO_TESTS_FAKEOS_H

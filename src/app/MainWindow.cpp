@@ -369,12 +369,12 @@ bool MainWindow::startGame(const QString& address, QStringList warnings)
     // The game's processes before, so that only a new one counts as started.
     const std::u16string game = launchPath.toStdU16String();
     std::vector<OsInterface::ProcessId> before;
-    os.processesRunning(game, before);
+    processesRunning(os, game, before);
 
     const QString forceBindIP = forceBindIPProgram(systemDirectory());
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(forceBindIP, {address, launchPath});
+    process.start(forceBindIP, {address, forceBindIPGamePath(launchPath, os)});
     if (!process.waitForFinished(-1) && process.error() == QProcess::FailedToStart) {
         showNormal();
         stopLaunch(tr("Could not start %1.").arg(forceBindIP));

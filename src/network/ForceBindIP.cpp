@@ -1,5 +1,7 @@
 #include "Network.h"
 
+#include "OsInterface.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -27,6 +29,15 @@ QString missingForceBindIPFile(const QStringList& folders)
 QString forceBindIPProgram(const QString& systemDir)
 {
     return systemDir.isEmpty() ? QStringLiteral("forcebindip") : systemDir + ProgramFile;
+}
+
+QString forceBindIPGamePath(const QString& gamePath, OsInterface& os)
+{
+    if (QString::fromLocal8Bit(gamePath.toLocal8Bit()) == gamePath)
+        return gamePath;
+    const QString shortForm = QString::fromStdU16String(os.shortPath(gamePath.toStdU16String()));
+    const bool ascii = std::all_of(shortForm.begin(), shortForm.end(), [](QChar c) { return c.unicode() < 128; });
+    return !shortForm.isEmpty() && ascii ? shortForm : gamePath;
 }
 
 bool copyForceBindIP(const QString& from, const QString& to)

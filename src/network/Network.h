@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class OsInterface;
+
 // One surveyed interface as the network list shows it.
 struct NetworkEntry
 {
@@ -39,6 +41,11 @@ QString missingForceBindIPFile(const QStringList& folders);
 // The program a launch runs: in the system folder, as systemProgram takes
 // Windows' own; the bare name where there is no system folder.
 QString forceBindIPProgram(const QString& systemDir);
+// The game path as ForceBindIP gets it. A program of its age reads its
+// command line through the 8-bit calls, where letters the system's code page
+// lacks arrive as "?": such a path goes as its short form where the volume
+// gives one in plain ASCII, any other as it is.
+QString forceBindIPGamePath(const QString& gamePath, OsInterface& os);
 // Copies ForceBindIP's two files from one folder to another, never over a
 // file already there; true when both are then in place.
 bool copyForceBindIP(const QString& from, const QString& to);

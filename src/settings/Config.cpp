@@ -105,8 +105,45 @@ QString cleanGamePath(const QString& typed, OsInterface& os)
     // paths whole.
     const std::u16string full = os.fullPath(path.toStdU16String());
     if (!full.empty())
-        return QString::fromStdU16String(full);
+        return plainPath(QString::fromStdU16String(full));
     return QDir::toNativeSeparators(QDir::cleanPath(QDir().absoluteFilePath(path)));
+}
+
+QString plainPath(const QString& path)
+{
+    // The layers and the firewall find a program by its plain path, so a
+    // "\\?\" path must become one wherever Windows would read that as the
+    // same file; where it would not, the path stays as typed.
+    const QString prefix = QStringLiteral("\\\\?\\");
+    const QString unc = QStringLiteral("UNC\\");
+    QString plain;
+    if (!path.startsWith(prefix))
+        return path;
+    if (path.midRef(prefix.size(), unc.size()).compare(unc, Qt::CaseInsensitive) == 0)
+        plain = QStringLiteral("\\\\") + path.mid(prefix.size() + unc.size());
+    else if (path.size() > prefix.size() + 2 && path.at(prefix.size()).isLetter()
+             && path.at(prefix.size()).unicode() < 128 && path.midRef(prefix.size() + 1, 2) == QLatin1String(":\\"))
+        plain = path.mid(prefix.size());
+    else
+        return path;
+    // Normalising would drop a trailing dot or blank, fold "." and "..",
+    // merge doubled separators and read "/" as one, and a device name
+    // anywhere names the device.
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|(COM|LPT)[0-9\u00b9\u00b2\u00b3]) *(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QStringList names = plain.split(QLatin1Char('\\'));
+    const int first = plain.startsWith(QLatin1String("\\\\")) ? 2 : 1; // after "\\" or "C:"
+    if (plain.size() >= 260 || plain.contains(QLatin1Char('/'))
+        || (first == 2 && (names.size() < 4 || names[2].isEmpty() || names[3].isEmpty())))
+        return path;
+    for (int i = first; i < names.size(); ++i) {
+        const QString& name = names[i];
+        if ((name.isEmpty() && i + 1 < names.size()) || name.endsWith(QLatin1Char('.'))
+            || name.endsWith(QLatin1Char(' ')) || device.match(name).hasMatch())
+            return path;
+    }
+    return plain;
 }
 
 QString gameFile(const QString& path)

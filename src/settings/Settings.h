@@ -22,8 +22,15 @@ struct LaunchOptions
 // The one form of a game path the launcher works with and stores: quotes and
 // blanks around it dropped, then the full path the system itself makes of it
 // where it tells one (Windows); elsewhere absolute against the current
-// folder, one separator between names, native separators.
+// folder, one separator between names, native separators. A "\\?\" path
+// that names its file in the plain form too becomes that form.
 QString cleanGamePath(const QString& typed, OsInterface& os);
+
+// The plain form of a "\\?\" path ("\\?\C:\x" is "C:\x", "\\?\UNC\s\x" is
+// "\\s\x") where that form names the same file: shorter than MAX_PATH, no
+// name ending in a dot or a blank, no device name such as CON or COM1.
+// Any other path, "\\?\Volume{...}" and "\\?\GLOBALROOT" among them, as it is.
+QString plainPath(const QString& path);
 
 // The game a path names: for a folder holding starcraft.exe in any letter
 // case, that file, in the letters it has on disk; any other path as it is.

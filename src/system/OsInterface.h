@@ -1,6 +1,7 @@
 #ifndef VELKARO_OSINTERFACE_H
 #define VELKARO_OSINTERFACE_H
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +16,21 @@ class OsInterface
 public:
     using WindowHandle = std::uintptr_t; // 0: no window
     using ProcessId = std::uint32_t;
+
+    // A file as the file system knows it, whatever path names it.
+    struct FileIdentity
+    {
+        std::uint64_t volume = 0;
+        std::array<std::uint8_t, 16> file{};
+        bool operator==(const FileIdentity& other) const { return volume == other.volume && file == other.file; }
+    };
+    // A running process as the system's process list names it: its
+    // program's file name alone, without a folder.
+    struct ProcessName
+    {
+        ProcessId id = 0;
+        std::u16string fileName;
+    };
 
     virtual ~OsInterface() = default;
 
@@ -42,6 +58,10 @@ public:
     // The full path Windows itself makes of path (GetFullPathNameW), or empty
     // where the system makes none.
     virtual std::u16string fullPath(const std::u16string& path) = 0;
+    // The long form of an existing path (GetLongPathNameW) and its 8.3 short
+    // form (GetShortPathNameW), or empty where the system or volume has none.
+    virtual std::u16string longPath(const std::u16string& path) = 0;
+    virtual std::u16string shortPath(const std::u16string& path) = 0;
 
     // The Windows system directory without a trailing separator, or empty
     // when the system cannot tell it.
@@ -57,10 +77,15 @@ public:
     // Whether this process runs with an elevated token; a filtered
     // administrator's token is not elevated.
     virtual bool isElevated() = 0;
-    // The processes now running the file at program, files compared by
-    // identity (volume and file index), so that any spelling of a path names
-    // the same file. False when the system cannot tell.
-    virtual bool processesRunning(const std::u16string& program, std::vector<ProcessId>& ids) = 0;
+    // The running processes by name, from a snapshot that opens none of
+    // them. False when the system cannot tell.
+    virtual bool processNames(std::vector<ProcessName>& processes) = 0;
+    // The identity of the file at path, and of the program process id runs:
+    // that one opens the process and then its file, which may lie on a slow
+    // share, so it is asked only of processes whose name fits. False where
+    // either cannot be opened (another user's process, a gone file).
+    virtual bool fileIdentity(const std::u16string& path, FileIdentity& identity) = 0;
+    virtual bool processIdentity(ProcessId id, FileIdentity& identity) = 0;
     // Whether drive letter names no drive this process can see, as a drive
     // mapped in another logon session (the unelevated one) is not seen.
     virtual bool isDriveMissing(char letter) = 0;

@@ -34,6 +34,14 @@ public:
     {
         return {};
     }
+    std::u16string longPath(const std::u16string&) override
+    {
+        return {};
+    }
+    std::u16string shortPath(const std::u16string&) override
+    {
+        return {};
+    }
     std::string systemDirectory() override
     {
         return {};
@@ -51,7 +59,15 @@ public:
     {
         return geteuid() == 0;
     }
-    bool processesRunning(const std::u16string&, std::vector<ProcessId>&) override
+    bool processNames(std::vector<ProcessName>&) override
+    {
+        return false;
+    }
+    bool fileIdentity(const std::u16string&, FileIdentity&) override
+    {
+        return false;
+    }
+    bool processIdentity(ProcessId, FileIdentity&) override
     {
         return false;
     }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 OsInterface& platformOsInterface();
 
@@ -54,29 +55,45 @@ bool readString(HKEY root, const std::string& subKey, REGSAM view, const std::u1
     return true;
 }
 
-// A file as the file system knows it, whatever path names it.
-struct FileIdentity
-{
-    DWORD volume = 0, indexHigh = 0, indexLow = 0;
-    bool operator==(const FileIdentity& other) const
-    {
-        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow;
-    }
-};
-
-bool identify(const wchar_t* path, FileIdentity& identity)
+bool identify(const wchar_t* path, OsInterface::FileIdentity& identity)
 {
     // No access asked for: a running program's file can still be opened so.
     HANDLE file = CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
+    // The 128-bit id where the volume gives one (Windows 8 and later), since a
+    // ReFS file index need not be unique; else the volume serial and index.
+    FILE_ID_INFO id;
     BY_HANDLE_FILE_INFORMATION info;
-    const BOOL known = GetFileInformationByHandle(file, &info);
+    bool known = true;
+    identity = {};
+    if (GetFileInformationByHandleEx(file, FileIdInfo, &id, sizeof id)) {
+        identity.volume = id.VolumeSerialNumber;
+        std::memcpy(identity.file.data(), id.FileId.Identifier, identity.file.size());
+    } else if (GetFileInformationByHandle(file, &info)) {
+        identity.volume = info.dwVolumeSerialNumber;
+        const std::uint64_t index = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+        std::memcpy(identity.file.data(), &index, sizeof index);
+    } else {
+        known = false;
+    }
     CloseHandle(file);
-    if (known)
-        identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-    return known != FALSE;
+    return known;
+}
+
+// The size-then-text pattern of GetLongPathNameW and GetShortPathNameW.
+template <typename Call> std::u16string pathFrom(Call call, const std::u16string& path)
+{
+    const DWORD size = call(wide(path), nullptr, 0);
+    if (size == 0)
+        return {};
+    std::u16string result(size, u'\0');
+    const DWORD length = call(wide(path), reinterpret_cast<wchar_t*>(&result[0]), size);
+    if (length == 0 || length >= size)
+        return {};
+    result.resize(length);
+    return result;
 }
 
 class WinOsInterface final : public OsInterface
@@ -144,6 +161,16 @@ public:
         return full;
     }
 
+    std::u16string longPath(const std::u16string& path) override
+    {
+        return pathFrom(GetLongPathNameW, path);
+    }
+
+    std::u16string shortPath(const std::u16string& path) override
+    {
+        return pathFrom(GetShortPathNameW, path);
+    }
+
     std::string systemDirectory() override
     {
         char buffer[1024];
@@ -188,33 +215,39 @@ public:
         return asked && elevation.TokenIsElevated != 0;
     }
 
-    bool processesRunning(const std::u16string& program, std::vector<ProcessId>& ids) override
+    bool processNames(std::vector<ProcessName>& processes) override
     {
-        FileIdentity wanted;
-        if (!identify(wide(program), wanted))
-            return false;
         HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
         if (snapshot == INVALID_HANDLE_VALUE)
             return false;
-        ids.clear();
-        std::vector<wchar_t> image(32768);
+        processes.clear();
         PROCESSENTRY32W entry;
         entry.dwSize = sizeof entry;
         for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-            // Limited query rights are given for a user's own processes,
-            // elevated or not; others' are passed over.
-            HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
-            if (!process)
-                continue;
-            DWORD size = static_cast<DWORD>(image.size());
-            const BOOL named = QueryFullProcessImageNameW(process, 0, image.data(), &size);
-            CloseHandle(process);
-            FileIdentity running;
-            if (named && identify(image.data(), running) && running == wanted)
-                ids.push_back(entry.th32ProcessID);
+            const auto* name = reinterpret_cast<const char16_t*>(entry.szExeFile);
+            processes.push_back({entry.th32ProcessID, std::u16string(name, wcsnlen(entry.szExeFile, MAX_PATH))});
         }
         CloseHandle(snapshot);
         return true;
+    }
+
+    bool fileIdentity(const std::u16string& path, FileIdentity& identity) override
+    {
+        return identify(wide(path), identity);
+    }
+
+    bool processIdentity(ProcessId id, FileIdentity& identity) override
+    {
+        // Limited query rights are given for a user's own processes,
+        // elevated or not; others' are passed over.
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+        if (!process)
+            return false;
+        std::vector<wchar_t> image(32768);
+        DWORD size = static_cast<DWORD>(image.size());
+        const BOOL named = QueryFullProcessImageNameW(process, 0, image.data(), &size);
+        CloseHandle(process);
+        return named && identify(image.data(), identity);
     }
 
     bool isDriveMissing(char letter) override

@@ -94,12 +94,35 @@ char hiddenMappedDrive(OsInterface& os, const QString& path)
     return os.isElevated() && os.isDriveMissing(letter) ? letter : 0;
 }
 
+bool processesRunning(OsInterface& os, const std::u16string& program, std::vector<OsInterface::ProcessId>& ids)
+{
+    OsInterface::FileIdentity wanted;
+    std::vector<OsInterface::ProcessName> processes;
+    if (!os.fileIdentity(program, wanted) || !os.processNames(processes))
+        return false;
+    // A game started through its short path may be listed by its short name.
+    QStringList names;
+    for (const std::u16string& path : {os.longPath(program), os.shortPath(program), program}) {
+        const QString name = QString::fromStdU16String(path);
+        if (!name.isEmpty())
+            names << name.section(QDir::separator(), -1);
+    }
+    ids.clear();
+    for (const OsInterface::ProcessName& process : processes) {
+        OsInterface::FileIdentity running;
+        if (names.contains(QString::fromStdU16String(process.fileName), Qt::CaseInsensitive)
+            && os.processIdentity(process.id, running) && running == wanted)
+            ids.push_back(process.id);
+    }
+    return true;
+}
+
 bool gameStarted(OsInterface& os, const std::u16string& program, const std::vector<OsInterface::ProcessId>& before,
                  const std::function<void(int)>& wait)
 {
     for (int waited = 0;; waited += 200) {
         std::vector<OsInterface::ProcessId> now;
-        if (!os.processesRunning(program, now))
+        if (!processesRunning(os, program, now))
             return true;
         for (const OsInterface::ProcessId id : now) {
             if (std::find(before.begin(), before.end(), id) == before.end())

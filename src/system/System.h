@@ -47,6 +47,13 @@ bool activateDisplaySettings(OsInterface& os, const std::function<bool(int)>& ap
 // unelevated; else 0.
 char hiddenMappedDrive(OsInterface& os, const QString& path);
 
+// The processes now running the file at program. Only those whose name in
+// the process list is the program's long or short file name, in any letter
+// case, are opened and compared by file identity, so that any spelling of
+// a path names the same file and no other process's file is touched. False
+// when the system cannot tell.
+bool processesRunning(OsInterface& os, const std::u16string& program, std::vector<OsInterface::ProcessId>& ids);
+
 // Whether a process running the file at program shows up that is not among
 // before: looked for at once, then every 200 ms for 5 s, wait(ms) passing
 // the time between looks. True also when the system cannot tell.

@@ -432,6 +432,7 @@ private slots:
         const QString message = w->statusBar()->currentMessage();
         QCOMPARE(message.left(status.size()), status.replace("%A", tmp->filePath("app")));
         QCOMPARE(message.isEmpty(), status.isEmpty());
+        QVERIFY2(!os->opened.contains(3), "a process of another name opened");
         // Half an install is no install.
         QCOMPARE(QFile::exists(installedTo + "/ForceBindIP.exe"), tag.contains("installed first") || tag.contains("completes"));
         // Any letters: the next start shows the path the launch stored.

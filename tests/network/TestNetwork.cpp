@@ -1,4 +1,5 @@
 // The interface survey as the network list shows it; how ForceBindIP ended.
+#include "FakeOs.h"
 #include "Network.h"
 
 #include <QtTest>
@@ -40,6 +41,31 @@ private slots:
             shown << entry.displayText;
         QCOMPARE(shown.join("; "), listed);
         QCOMPARE(hamachiAddress(entries), hamachi);
+    }
+
+    // Under code page 1252: a path it holds goes as it is, one it lacks as its short form where that is ASCII.
+    void forceBindIPGamePath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("shortForm");
+        QTest::addColumn<bool>("shortGiven");
+        const QString hangul = "C:\\\uac8c\uc784\\StarCraft.exe";
+        QTest::newRow("letters of the code page") << "C:\\\u00dcber\\StarCraft.exe" << "C:\\BER~1\\STARCR~1.EXE" << false;
+        QTest::newRow("Hangul, an ASCII short form") << hangul << "C:\\4E3B~1\\STARCR~1.EXE" << true;
+        QTest::newRow("Hangul, no short form") << hangul << "" << false;
+        QTest::newRow("Hangul, a short form keeping it") << hangul << "C:\\\uac8c\uc784\\STARCR~1.EXE" << false;
+    }
+    void forceBindIPGamePath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, shortForm);
+        QFETCH(bool, shortGiven);
+        FakeOs os;
+        os.shortForm = shortForm;
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("windows-1252"));
+        const QString given = ::forceBindIPGamePath(path, os);
+        QTextCodec::setCodecForLocale(nullptr);
+        QCOMPARE(given, shortGiven ? shortForm : path);
     }
 
     // Windows' codes, which no stand-in on Linux gives: "crash" or "exit", then the code as shown.

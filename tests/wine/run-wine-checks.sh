@@ -131,10 +131,12 @@ find_window() { # pid title seconds
 # Starts the launcher by its full path from C:\, with $lang as its locale and
 # $arguments, presses key once its window titled $title shows, and leaves that
 # window in $window (empty: none within 60 s, or the launcher ended first) and
-# its exit code in $rc. A second key goes to a launcher still open 15 s after
-# the first; $stayed tells whether it was. Each start begins with every Windows
-# process of the case before ended, so that none of them meets the new one.
-lang=C.UTF-8 title='Velkaro for Hamachi' arguments=()
+# its exit code in $rc. With $typed set, the key comes after typing it into
+# the path field, four Tabs from the first option box. A second key goes to a
+# launcher still open 15 s after the first; $stayed tells whether it was.
+# Each start begins with every Windows process of the case before ended, so
+# that none of them meets the new one.
+lang=C.UTF-8 title='Velkaro for Hamachi' arguments=() typed=
 ended() { for _ in $(seq 75); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.2; done; return 1; } # within 15 s
 run_launcher() { # key [key]
     rm -f "$log"
@@ -144,7 +146,9 @@ run_launcher() { # key [key]
     local pid=$!
     window=$(find_window "$pid" "$title" 60) || [ ${#arguments[@]} -gt 0 ] || { echo "  no launcher window:"; show_state; }
     # No window manager: give the window the focus its shortcuts need.
-    [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$1"
+    [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && { [ -z "$typed" ] \
+        || { xdotool key --window "$window" Tab Tab Tab Tab && xdotool type --window "$window" "$typed"; }; } \
+        && xdotool key --window "$window" "$1"
     stayed=no
     if ! ended "$pid" && [ -n "${2:-}" ]; then
         stayed=yes
@@ -199,7 +203,6 @@ check "unicode: exits with 0 after F5 (got $rc)" [ "$rc" = 0 ]
 check "unicode: the user's layers kept, RUNASADMIN gone, under the path in Cyrillic letters" \
     [ "$(layers_value "$game")" = "type 1 $(utf16 '~ WINXPSP3 DISABLEDWM HIGHDPIAWARE')" ]
 check "unicode: no value named with question marks" [ "$(layers_value 'C:\????\StarCraft.exe')" = absent ]
-check "unicode: ForceBindIP gets the path with backslashes" [ "$(args_of 1)" = "25.1.2.3 $game" ]
 check "unicode: config.txt in UTF-8 with a byte-order mark, as code page 1252 holds no Cyrillic" \
     [ "$(hex <"$app/config.txt")" = "efbbbf$(crlf "PATH=$game" FIREWALL_EXCEPTION=0 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0)" ]
 
@@ -217,14 +220,17 @@ check "install: the launch goes on to the installed ForceBindIP (exit $rc)" \
 C:\Games\Star Craft\StarCraft.exe game 2' ]
 
 # --- ForceBindIP ends without starting the game: the launcher comes back and says so ---
-printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" >"$app/config.txt"
-export VELKARO_STANDIN_NO_GAME=1
-run_launcher F5 Escape
-unset VELKARO_STANDIN_NO_GAME
+# The path typed as "\\?\C:\...", which the firewall rule, the layers and ForceBindIP get in its plain form.
+printf 'PATH=\r\nFIREWALL_EXCEPTION=1\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
+VELKARO_STANDIN_NO_GAME=1 typed="\\\\?\\$game" run_launcher F5 Escape
 # Keys reach no minimised window: Esc ending it shows it restored.
 check "no game: the launcher stays open after F5 (stayed: $stayed), restored: Esc ends it with 0 (got $rc)" \
     [ "$stayed/$rc" = yes/0 ]
-check "no game: ForceBindIP ran, no game" [ "$(runs)" = 'C:\windows\system32\ForceBindIP.exe run 2' ]
+# The layers value rewritten under the plain path, the one there since the first case: no new value.
+check "no game, \\\\?\\ path: the plain path in the firewall rule, the layers and ForceBindIP's run, no game" \
+    [ "$(args_of 1)/$(layers_value "$game")/$(args_of 8)/$(runs | tail -n +8)" = "firewall add allowedprogram \
+program = \"$game\" name = StarCraft993 mode = ENABLE scope = ALL profile = ALL/type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE')\
+/25.1.2.3 \"$game\"/C:\\windows\\system32\\ForceBindIP.exe run 2" ]
 
 # --- 100% and 150%: both windows scale as a whole; a folder path; a Hangul install path ---
 # While the launcher runs, its About dialog (F1) waits: the width and height of
@@ -244,13 +250,13 @@ sizes_then_launch() { # file
 cp /usr/share/wine/fonts/tahoma*.ttf "$drive_c/windows/Fonts/"
 # At 96 DPI the game is a folder, named with a trailing dot that Windows drops.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
-printf 'PATH=C:\\Games\\Star Craft.\r\nFIREWALL_EXCEPTION=1\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
+printf 'PATH=C:\\Games\\Star Craft.\r\nFIREWALL_EXCEPTION=1\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=1\r\n' >"$app/config.txt"
 game='C:\Games\Star Craft\StarCraft.exe'
 sizes_then_launch "$work/sizes-96" &
 run_launcher F1
 check "folder: after About, Esc, F5 the firewall rule, the layers and ForceBindIP get the game in it (exit $rc)" \
     [ "$rc/$(args_of 1)/$(layers_value "$game")/$(args_of 8)" = "0/firewall add allowedprogram program = \"$game\" \
-name = StarCraft993 mode = ENABLE scope = ALL profile = ALL/type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE')/25.1.2.3 \"$game\"" ]
+name = StarCraft993 mode = ENABLE scope = ALL profile = ALL/type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE RUNASADMIN')/25.1.2.3 \"$game\"" ]
 # At 144 DPI the game is the registry's, in a folder named in Hangul, which code page 1252 lacks.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 mkdir -p "$drive_c/Games/게임" && cp "$work/standin.exe" "$drive_c/Games/게임/StarCraft.exe"
@@ -258,8 +264,12 @@ wine reg add 'HKLM\Software\Blizzard Entertainment\Starcraft' /v InstallPath /t 
 printf 'FIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
 sizes_then_launch "$work/sizes-144" &
 run_launcher F1
-check "korean: after About, Esc, F5 ForceBindIP gets the registry's path (exit $rc)" \
-    [ "$rc/$(args_of 1)" = '0/25.1.2.3 C:\Games\게임\starcraft.exe' ]
+# ForceBindIP reads its command line in code page 1252: it gets the short form, in ASCII with no "?" or "/",
+# and starts the game.
+ascii='[!-.0->@-~]+'
+check "korean: after About, Esc, F5 ForceBindIP gets the registry's path as its ASCII short form, the game starts (exit $rc)" \
+    grep -qxE "0/25\.1\.2\.3 C:\\\\Games\\\\$ascii\\\\STAR$ascii/C:\\\\Games\\\\게임\\\\StarCraft\.exe game [0-9]+" \
+    <<<"$rc/$(args_of 1)/$(runs | tail -n 1)"
 check "dpi: both windows at least 1.4 times as wide and as tall at 144 as at 96 ($(cat "$work"/sizes-{96,144} | tr "\n" " "))" \
     awk 'FNR == NR { s[FNR] = $1; next } $1 * 10 < s[FNR] * 14 { bad = 1 } END { exit bad || NR != 8 }' "$work"/sizes-{96,144}
 

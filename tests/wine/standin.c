@@ -2,7 +2,8 @@
  * ForceBindIP.exe, netsh.exe, rundll32.exe and the game, StarCraft.exe. Each
  * run appends tab-separated records to %VELKARO_STANDIN_LOG%: its own full
  * path, the event, how many compatibility layers values exist, the raw
- * command line, all in UTF-8.
+ * command line, all in UTF-8; ForceBindIP's as the 8-bit call gives it, as
+ * programs of its age read it.
  * Under any other name, "reg VALUE" prints the type and hex bytes of the
  * value VALUE in the user's compatibility layers key, or "absent"; "about
  * FILE" prints what Windows reads of FILE's version block and manifest. */
@@ -12,6 +13,7 @@
 #include <string.h>
 #include <wchar.h>
 
+static const wchar_t *commandLine;
 static const char layersKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers";
 
 static void record(const char *event)
@@ -26,8 +28,9 @@ static void record(const char *event)
         RegCloseKey(key);
     }
     GetModuleFileNameW(NULL, path, MAX_PATH);
+    GetLongPathNameW(path, path, MAX_PATH); /* started by its short path, it is named so */
     WideCharToMultiByte(CP_UTF8, 0, path, -1, self, sizeof self, NULL, NULL);
-    WideCharToMultiByte(CP_UTF8, 0, GetCommandLineW(), -1, cmd, sizeof cmd, NULL, NULL);
+    WideCharToMultiByte(CP_UTF8, 0, commandLine ? commandLine : GetCommandLineW(), -1, cmd, sizeof cmd, NULL, NULL);
     int length = snprintf(line, sizeof line, "%s\t%s\t%lu\t%s\n", self, event, layers, cmd);
     GetEnvironmentVariableW(L"VELKARO_STANDIN_LOG", path, MAX_PATH);
     /* Append-only access: records of concurrent runs never overwrite each other. */
@@ -38,8 +41,9 @@ static void record(const char *event)
 
 int wmain(int argc, wchar_t **argv)
 {
-    wchar_t self[MAX_PATH];
+    wchar_t self[MAX_PATH], narrow[8192];
     GetModuleFileNameW(NULL, self, MAX_PATH);
+    GetLongPathNameW(self, self, MAX_PATH);
     const wchar_t *name = wcsrchr(self, L'\\') + 1;
 
     if (!_wcsicmp(name, L"rundll32.exe")) {
@@ -60,6 +64,9 @@ int wmain(int argc, wchar_t **argv)
         for (;;) /* until the launcher ends it */
             Sleep(1000);
     }
+    /* What ForceBindIP reads is logged; the game it starts is named the same way unless a "?" took a letter. */
+    if (!_wcsicmp(name, L"forcebindip.exe") && MultiByteToWideChar(CP_ACP, 0, GetCommandLineA(), -1, narrow, 8192))
+        commandLine = narrow;
     if (!_wcsicmp(name, L"forcebindip.exe") || !_wcsicmp(name, L"netsh.exe")) {
         record("run");
         /* ForceBindIP starts the game, its second argument, unless VELKARO_STANDIN_NO_GAME is set. */
