@@ -541,15 +541,16 @@ private slots:
 
 // Interfaces of the test's own making, and nothing that leaves the machine:
 // a private network namespace, inside a user namespace of its own where the
-// test does not run as root. Mounts of its own too, which reach no other process.
+// test does not run as root. Mounts of its own too, which reach no other
+// process; in a chroot "/" is no mount point and keeps its propagation.
 bool enterPrivateNetwork()
 {
     const bool root = geteuid() == 0;
     const uid_t uid = geteuid();
     const gid_t gid = getegid();
-    if (unshare((root ? 0 : CLONE_NEWUSER) | CLONE_NEWNET | CLONE_NEWNS) != 0
-        || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+    if (unshare((root ? 0 : CLONE_NEWUSER) | CLONE_NEWNET | CLONE_NEWNS) != 0)
         return false;
+    mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
     if (root)
         return true;
     // Root inside the namespace, so that ip may make interfaces there.

@@ -25,12 +25,14 @@ build_standin() { # output
 }
 if [ "${1:-}" = --standin ]; then build_standin "$2"; exit; fi
 
-# Nothing leaves the machine, and no desktop's focus disturbs the foreground check;
-# the launcher's folder is made read-only in mounts of the checks' own.
+# Nothing leaves the machine, and no desktop's focus disturbs the foreground check.
+# The launcher's folder is made read-only in mounts of the checks' own; in a
+# chroot "/" is no mount point and keeps its propagation.
 if [ -z "${VELKARO_WINE_INSIDE:-}" ]; then
     [ "$(id -u)" = 0 ] || { echo "the Wine checks need root for a network namespace" >&2; exit 1; }
-    VELKARO_WINE_INSIDE=1 exec unshare -n -m xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+    VELKARO_WINE_INSIDE=1 exec unshare -n -m --propagation unchanged xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
+mount --make-rprivate / 2>/dev/null
 # Wine lists interfaces in index order: the lower-case decoy (the veth peer) before
 # "Hamachi", whose IPv6 address comes first.
 ip link set lo up
