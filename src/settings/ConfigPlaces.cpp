@@ -38,7 +38,7 @@ ConfigPlaces configPlaces(const QString& appDir, OsInterface& os)
     // folders alone, never for a share.
     QString folder = QDir::toNativeSeparators(appDir);
     folder.remove(QRegularExpression(QStringLiteral("^[A-Za-z]:(?=[\\\\/])")));
-    if (!folder.startsWith(QStringLiteral("\\\\")) && !folder.startsWith(QStringLiteral("//")))
+    if (!folder.startsWith(QStringLiteral("\\\\")))
         places.virtualStore = inFolder(localAppData, QStringLiteral("VirtualStore") + folder + FileName);
     return places;
 }
@@ -48,14 +48,14 @@ QString configToRead(const ConfigPlaces& places)
     const QFileInfo beside(places.beside);
     const QFileInfo perUser(places.perUser);
     const bool besideFound = beside.isFile();
-    const bool perUserFound = !places.perUser.isEmpty() && perUser.isFile();
+    const bool perUserFound = perUser.isFile();
     // A run that could write beside the launcher and one that could not each
     // left their last save where they could: the newer is the user's last word.
     if (besideFound && perUserFound)
         return perUser.lastModified() > beside.lastModified() ? places.perUser : places.beside;
     if (besideFound || perUserFound)
         return besideFound ? places.beside : places.perUser;
-    if (!places.virtualStore.isEmpty() && QFileInfo(places.virtualStore).isFile())
+    if (QFileInfo(places.virtualStore).isFile())
         return places.virtualStore;
     return {};
 }
