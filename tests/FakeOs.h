@@ -22,6 +22,7 @@ public:
     int platformId = 2, majorVersion = 6;
     QString installPath;
     std::string systemDir;
+    QString localFolder; // %LOCALAPPDATA%
     QStringList windowTitles;
     int hiddenLooks = 0; // looks for a window that find none, as on a slow machine
     QMap<QString, QString> layers; // the user's compatibility layers by program path
@@ -69,6 +70,7 @@ public:
     }
     std::u16string shortPath(const std::u16string&) override { return shortForm.toStdU16String(); }
     std::string systemDirectory() override { return systemDir; }
+    std::u16string localAppData() override { return localFolder.toStdU16String(); }
     WindowHandle findWindow(const std::string& title) override
     {
         record(QString::fromStdString("find " + title));

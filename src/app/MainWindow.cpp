@@ -28,7 +28,7 @@ MainWindow::MainWindow(QString programPath, QWidget* parent)
     // A backslash is an ordinary file-name character outside Windows, so the
     // folder ends in the platform's own separator.
     appDir = QFileInfo(appPath).path() + QDir::separator();
-    configPath = appDir + QStringLiteral("config.txt");
+    configPlaces = ::configPlaces(appDir, *OsInterface::instance());
 
     detectOsVersion();
     vistaOrLater = osVersionLevel > 5;
@@ -105,7 +105,7 @@ bool MainWindow::loadConfig()
 {
     options = LaunchOptions{1, 1, 1, 1};
     QByteArray bytes;
-    if (!readTextFile(configPath, bytes))
+    if (!readTextFile(configToRead(configPlaces), bytes))
         return false;
     readConfig(bytes, gamePath, options);
     return true;
@@ -113,6 +113,7 @@ bool MainWindow::loadConfig()
 
 bool MainWindow::saveConfig()
 {
+    configPath = configToWrite(configPlaces);
     return replaceTextFile(configPath, writeConfig(gamePath, options));
 }
 
@@ -344,7 +345,7 @@ QStringList MainWindow::prepareLaunch()
     QStringList warnings;
     gamePath = launchPath;
     if (!saveConfig())
-        warnings << tr("Settings not saved to %1.").arg(QDir::toNativeSeparators(configPath));
+        warnings << tr("Settings not saved to %1.").arg(configPath);
     // Started from a shortcut, the window has not shown and stays so.
     if (isVisible())
         showMinimized();

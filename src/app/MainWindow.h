@@ -30,7 +30,7 @@ public:
 
     bool isValidPath(const QString& path) const;
 
-    // Settings file beside the executable.
+    // Settings file beside the executable, or the user's own.
     bool loadConfig();
     bool saveConfig();
     // Default game path from the game's registry entry.
@@ -89,6 +89,8 @@ private:
     QString registryGamePath;
     QString hamachiIP;
     QProcess displayProcess;
+    ConfigPlaces configPlaces;
+    // The file the last save went to.
     QString configPath;
     QString gamePath;
     LaunchOptions options;

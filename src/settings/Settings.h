@@ -57,6 +57,25 @@ QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options);
 bool readTextFile(const QString& fileName, QByteArray& bytes);
 bool replaceTextFile(const QString& fileName, const QByteArray& bytes);
 
+// Where config.txt may lie: beside the launcher; in the user's own folder
+// (%LOCALAPPDATA%\Velkaro, elsewhere Qt's per-user application data) for a
+// launcher in a folder the user cannot write; and, on Windows, where Windows
+// put the writes of an earlier version that asked for no rights (VirtualStore).
+// Empty where there is no such place.
+struct ConfigPlaces
+{
+    QString beside;
+    QString perUser;
+    QString virtualStore;
+};
+ConfigPlaces configPlaces(const QString& appDir, OsInterface& os);
+// The file a start reads: the newer of the two where both exist, the
+// VirtualStore copy where neither does; empty when there is none.
+QString configToRead(const ConfigPlaces& places);
+// Where a save goes: beside the launcher when its folder takes a new file,
+// else the user's own, its folder made.
+QString configToWrite(const ConfigPlaces& places);
+
 // The game's path as its installer recorded it in the registry, or empty.
 QString installedGamePath(OsInterface& os);
 

@@ -67,6 +67,10 @@ public:
     // when the system cannot tell it.
     virtual std::string systemDirectory() = 0;
 
+    // The user's own local application data folder (%LOCALAPPDATA%), UTF-16,
+    // without a trailing separator; empty where the system has none.
+    virtual std::u16string localAppData() = 0;
+
     // Top-level window whose whole title equals title, letter case ignored.
     virtual WindowHandle findWindow(const std::string& title) = 0;
     // Brings the window to the foreground, then makes it the active one.

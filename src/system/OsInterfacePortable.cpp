@@ -8,7 +8,8 @@
 namespace {
 
 // Outside Windows there is no registry, no Windows version, no system
-// directory, no window to find and no drive letter: report exactly that.
+// directory, no %LOCALAPPDATA%, no window to find and no drive letter: report
+// exactly that.
 // Root counts as elevated; which process runs the game is not told, so a
 // launch takes the game as started, as ForceBindIP does not exist here.
 class PortableOsInterface : public OsInterface
@@ -43,6 +44,10 @@ public:
         return {};
     }
     std::string systemDirectory() override
+    {
+        return {};
+    }
+    std::u16string localAppData() override
     {
         return {};
     }

@@ -9,6 +9,7 @@
 #include <windows.h>
 // After windows.h, which it needs.
 #include <tlhelp32.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstring>
@@ -184,6 +185,18 @@ public:
         if (!directory.empty() && directory.back() == '\\')
             directory.pop_back();
         return directory;
+    }
+
+    std::u16string localAppData() override
+    {
+        // The shell's own answer: the environment variable may be missing or
+        // point elsewhere. A folder that does not exist yet is still named.
+        PWSTR path = nullptr;
+        std::u16string folder;
+        if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DONT_VERIFY, nullptr, &path)))
+            folder = reinterpret_cast<const char16_t*>(path);
+        CoTaskMemFree(path);
+        return folder;
     }
 
     WindowHandle findWindow(const std::string& title) override

@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include <sched.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 using L = QStringList;
@@ -61,6 +62,16 @@ QByteArray saved(const QString& path, const QString& f = "1111")
     return ("PATH=" + path + "\nFIREWALL_EXCEPTION=" + f[0] + "\nCOMPABILITY=" + f[1] + "\nPALETTE=" + f[2]
             + "\nADMINISTRATOR=" + f[3] + '\n')
         .toLocal8Bit();
+}
+
+// The folder as Program Files to a standard user: no new file can be made there.
+// A read-only bind mount, in the test's own mount namespace.
+void readOnly(const QString& folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    mount_attr attributes{MOUNT_ATTR_RDONLY, 0, 0, 0};
+    QVERIFY(mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) == 0
+            && mount_setattr(AT_FDCWD, path.constData(), 0, &attributes, sizeof attributes) == 0);
 }
 
 const char* const OptionBoxes[] = {"cbFirewallException", "cbCompabilityParams", "cbPaletteTricks",
@@ -133,11 +144,13 @@ private slots:
         game = writeFile(tmp->filePath("game/Star Craft.exe"));
         os = std::make_unique<FakeOs>();
         os->logPath = tmp->filePath("log");
+        os->localFolder = tmp->filePath("local");
         qputenv("STANDIN_LOG", QFile::encodeName(os->logPath));
         qputenv("STANDIN_CONFIG", QFile::encodeName(appDir + "config.txt"));
     }
     void cleanup()
     {
+        umount2(QFile::encodeName(appDir).constData(), MNT_DETACH);
         installTranslations({});
         w.reset();
         os.reset();
@@ -369,7 +382,7 @@ private slots:
                                                    << "The game did not start or did not stay running.";
         // The game runs: the launcher stays minimised with what went wrong on the way.
         QTest::newRow("warnings: settings not saved, netsh refuses")
-            << exe << "1000" << 0 << firewall << "Settings not saved to %A/config.txt. Firewall rules refused (netsh: 1).";
+            << exe << "1000" << 0 << firewall << "Settings not saved to %L/Velkaro/config.txt. Firewall rules refused (netsh: 1).";
     }
     void launches()
     {
@@ -402,8 +415,8 @@ private slots:
         qputenv("STANDIN_EXIT", tag.contains("netsh refuses") ? "1" : "0");
         os->elevated = !tag.startsWith("unelevated");
         os->gameStarts = !tag.contains("no game");
-        if (tag.contains("not saved") && QFile::remove(appDir + "config.txt")) // a folder in its place
-            QDir().mkpath(appDir + "config.txt");
+        if (tag.contains("not saved") && QFile::remove(appDir + "config.txt")) // and %LOCALAPPDATA% a file
+            readOnly(appDir), writeFile(os->localFolder);
         qputenv("STANDIN_LINGER", tag.contains("no applet window") ? "0" : "20"); // an applet that ends is not waited for
         os->hiddenLooks = tag.endsWith("late") ? 2 : 0;
         if (tag.contains("layers kept"))
@@ -430,7 +443,7 @@ private slots:
         QCOMPARE(w->isVisible(), expected.isEmpty() || !status.isEmpty());
         QCOMPARE(w->isVisible() && w->isMinimized(), tag.startsWith("warning"));
         const QString message = w->statusBar()->currentMessage();
-        QCOMPARE(message.left(status.size()), status.replace("%A", tmp->filePath("app")));
+        QCOMPARE(message.left(status.size()), status.replace("%L", os->localFolder));
         QCOMPARE(message.isEmpty(), status.isEmpty());
         QVERIFY2(!os->opened.contains(3), "a process of another name opened");
         // Half an install is no install.
@@ -442,6 +455,45 @@ private slots:
         }
     }
 
+    // config.txt beside the launcher, in %LOCALAPPDATA%\Velkaro, or the copy Windows kept
+    // in VirtualStore for a version without a manifest: which a start reads, and where
+    // Cancel saves (beside when the folder takes a new file), the others left alone.
+    void settingsPlace_data()
+    {
+        QTest::addColumn<QString>("ages"); // of the files beside, own, in VirtualStore, in minutes; -: none
+        QTest::addColumn<int>("read");
+        QTest::addColumn<int>("written"); // 1: the launcher's folder takes no new file
+        QTest::newRow("own newer, saved beside") << "21-" << 1 << 0;
+        QTest::newRow("beside newer, saved in own") << "12-" << 0 << 1;
+        QTest::newRow("VirtualStore when neither, own folder made") << "--1" << 2 << 1;
+        QTest::newRow("VirtualStore not over own") << "-21" << 1 << 0;
+    }
+    void settingsPlace()
+    {
+        QFETCH(QString, ages);
+        QFETCH(int, read);
+        QFETCH(int, written);
+        const QString files[] = {appDir + "config.txt", os->localFolder + "/Velkaro/config.txt",
+                                 os->localFolder + "/VirtualStore" + appDir + "config.txt"};
+        const auto game = [&](int i) { return appDir + QString("%1.exe").arg(i); };
+        for (int i = 0; i < 3; ++i) {
+            writeFile(game(i));
+            if (ages[i] == '-')
+                continue;
+            QFile file(writeFile(files[i], saved(game(i))));
+            QVERIFY(file.open(QIODevice::Append)
+                    && file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * ages[i].digitValue()),
+                                        QFileDevice::FileModificationTime));
+        }
+        if (written != 0)
+            readOnly(appDir);
+        open();
+        QCOMPARE(child<QLineEdit>("leSCPath")->text(), game(read));
+        QTest::mouseClick(child("btnCancel"), Qt::LeftButton);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(readFile(files[i]), i == written ? saved(game(read)) : ages[i] == '-' ? "absent" : saved(game(i)));
+    }
+
     // A shortcut's --launch: the launch runs before the window ever shows, which
     // main then shows only for a stop, with the reason in the status bar.
     void launchAtStart_data()
@@ -449,7 +501,6 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("status");
         QTest::newRow("usable stored path") << "game/Star Craft.exe" << "";
-        QTest::newRow("missing game") << "gone.exe" << "There is no game at this path.";
         QTest::newRow("no network") << "game/Star Craft.exe" << "There is no network";
     }
     void launchAtStart()
@@ -491,15 +542,18 @@ private slots:
 
 // Interfaces of the test's own making, and nothing that leaves the machine:
 // a private network namespace, inside a user namespace of its own where the
-// test does not run as root.
+// test does not run as root. Mounts of its own too, which reach no other
+// process; in a chroot "/" is no mount point and keeps its propagation.
 bool enterPrivateNetwork()
 {
-    if (geteuid() == 0)
-        return unshare(CLONE_NEWNET) == 0;
+    const bool root = geteuid() == 0;
     const uid_t uid = geteuid();
     const gid_t gid = getegid();
-    if (unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0)
+    if (unshare((root ? 0 : CLONE_NEWUSER) | CLONE_NEWNET | CLONE_NEWNS) != 0)
         return false;
+    mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+    if (root)
+        return true;
     // Root inside the namespace, so that ip may make interfaces there.
     auto write = [](const char* file, const QByteArray& text) {
         QFile f(file);

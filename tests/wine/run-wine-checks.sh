@@ -26,10 +26,13 @@ build_standin() { # output
 if [ "${1:-}" = --standin ]; then build_standin "$2"; exit; fi
 
 # Nothing leaves the machine, and no desktop's focus disturbs the foreground check.
+# The launcher's folder is made read-only in mounts of the checks' own; in a
+# chroot "/" is no mount point and keeps its propagation.
 if [ -z "${VELKARO_WINE_INSIDE:-}" ]; then
     [ "$(id -u)" = 0 ] || { echo "the Wine checks need root for a network namespace" >&2; exit 1; }
-    VELKARO_WINE_INSIDE=1 exec unshare -n xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+    VELKARO_WINE_INSIDE=1 exec unshare -n -m --propagation unchanged xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
+mount --make-rprivate / 2>/dev/null
 # Wine lists interfaces in index order: the lower-case decoy (the veth peer) before
 # "Hamachi", whose IPv6 address comes first.
 ip link set lo up
@@ -66,6 +69,8 @@ fi
 drive_c=$WINEPREFIX/drive_c
 app=$drive_c/Игры/Velkaro
 system32=$drive_c/windows/$system_folder
+local_app_data=$(ls -d "$drive_c"/users/*/AppData/Local | grep -v '/users/Public/' | head -n 1)
+[ -d "$local_app_data" ] || { echo "FAIL no %LOCALAPPDATA% in the prefix"; exit 1; }
 mkdir -p "$app" "$drive_c/Games/Star Craft"
 cp "$app_exe" "$app/Velkaro.exe"
 cp "$work/standin.exe" "$drive_c/Games/Star Craft/StarCraft.exe"
@@ -202,27 +207,37 @@ run_launcher F5
 check "unicode: exits with 0 after F5 (got $rc)" [ "$rc" = 0 ]
 check "unicode: the user's layers kept, RUNASADMIN gone, under the path in Cyrillic letters" \
     [ "$(layers_value "$game")" = "type 1 $(utf16 '~ WINXPSP3 DISABLEDWM HIGHDPIAWARE')" ]
-check "unicode: no value named with question marks" [ "$(layers_value 'C:\????\StarCraft.exe')" = absent ]
 check "unicode: config.txt in UTF-8 with a byte-order mark, as code page 1252 holds no Cyrillic" \
     [ "$(hex <"$app/config.txt")" = "efbbbf$(crlf "PATH=$game" FIREWALL_EXCEPTION=0 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0)" ]
 
 # --- ForceBindIP beside the launcher only: the first launch installs it ----------
+# The settings are those a Velkaro without a manifest left where Windows redirected
+# its writes: none beside the launcher, none in %LOCALAPPDATA%\Velkaro.
 game='C:\Games\Star Craft\StarCraft.exe'
-printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" >"$app/config.txt"
+rm "$app/config.txt" && mkdir -p "$local_app_data/VirtualStore/Игры/Velkaro"
+printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" \
+    >"$local_app_data/VirtualStore/Игры/Velkaro/config.txt"
 mv "$system32/ForceBindIP.exe" "$app/ForceBindIP.exe"
 echo 'launcher copy of BindIP.dll' >"$app/BindIP.dll"
 cp "$system32/BindIP.dll" "$work/BindIP.before"
 run_launcher F5
 check "install: ForceBindIP.exe copied into the system folder" cmp -s "$system32/ForceBindIP.exe" "$app/ForceBindIP.exe"
 check "install: the BindIP.dll already there is left byte for byte" cmp -s "$system32/BindIP.dll" "$work/BindIP.before"
-check "install: the launch goes on to the installed ForceBindIP (exit $rc)" \
+check "install, VirtualStore's settings read: the launch goes on to the installed ForceBindIP (exit $rc)" \
     [ "$rc/$(runs)" = '0/C:\windows\system32\ForceBindIP.exe run 2
 C:\Games\Star Craft\StarCraft.exe game 2' ]
 
 # --- ForceBindIP ends without starting the game: the launcher comes back and says so ---
-# The path typed as "\\?\C:\...", which the firewall rule, the layers and ForceBindIP get in its plain form.
+# The path typed as "\\?\C:\...", which the firewall rule, the layers, ForceBindIP and
+# config.txt get in its plain form. The launcher's folder, as Program Files to a
+# standard user, takes no new file.
 printf 'PATH=\r\nFIREWALL_EXCEPTION=1\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
+check "read-only folder: the launcher's folder mounted read-only" mount -o bind,ro "$app" "$app"
 VELKARO_STANDIN_NO_GAME=1 typed="\\\\?\\$game" run_launcher F5 Escape
+umount -l "$app"
+check "read-only folder: config.txt saved in %LOCALAPPDATA%\Velkaro, with the plain path" \
+    [ "$(hex <"$local_app_data/Velkaro/config.txt")" = \
+    "$(crlf "PATH=$game" FIREWALL_EXCEPTION=1 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0)" ]
 # Keys reach no minimised window: Esc ending it shows it restored.
 check "no game: the launcher stays open after F5 (stayed: $stayed), restored: Esc ends it with 0 (got $rc)" \
     [ "$stayed/$rc" = yes/0 ]
@@ -282,9 +297,11 @@ titled() { # LANG title [argument...]
     run_launcher Escape
     lang=C.UTF-8 title='Velkaro for Hamachi' arguments=()
 }
+# Nothing beside the launcher: the settings saved in %LOCALAPPDATA%\Velkaro are read back.
+rm "$app/config.txt"
 titled en_US.UTF-8 'Velkaro for Hamachi' --launch
-check "--launch: the game starts with no key and no window seen, exit 0 (got $rc/$window/$(runs | cut -d' ' -f1,2 | head -n 1))" \
-    [ "$rc/$window/$(runs | cut -d' ' -f1,2 | head -n 1)" = '0//C:\windows\system32\ForceBindIP.exe run' ]
+check "--launch, %LOCALAPPDATA%\Velkaro read back: the game starts with no key and no window seen, exit 0 (got $rc/$window/$(runs | cut -d' ' -f1,2 | head -n 1)/$(args_of 1))" \
+    [ "$rc/$window/$(runs | cut -d' ' -f1,2 | head -n 1)/$(args_of 1)" = "0//C:\windows\system32\ForceBindIP.exe run/25.1.2.3 \"$game\"" ]
 titled ru_RU.UTF-8 'Velkaro для Hamachi'
 check "ru_RU: the window title is Russian" [ -n "$window" ]
 echo 'no program' >"$system32/ForceBindIP.exe"
