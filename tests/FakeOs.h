@@ -26,6 +26,9 @@ public:
     int hiddenLooks = 0; // looks for a window that find none, as on a slow machine
     QMap<QString, QString> layers; // the user's compatibility layers by program path
     QString logPath;
+    bool windows64 = true;
+    std::string nativeDir;
+    VersionResource version; // any file's, none while its product name is empty
     bool elevated = true;
     bool gameStarts = true; // a look after the first finds a new game process
 
@@ -60,6 +63,13 @@ public:
     }
     std::u16string fullPath(const std::u16string&) override { return {}; }
     std::string systemDirectory() override { return systemDir; }
+    bool isWindows64() override { return windows64; }
+    std::string nativeSystemDirectory() override { return nativeDir; }
+    bool versionResource(const std::u16string&, VersionResource& resource) override
+    {
+        resource = version;
+        return !version.productName.empty();
+    }
     WindowHandle findWindow(const std::string& title) override
     {
         record(QString::fromStdString("find " + title));
@@ -86,5 +96,13 @@ private:
     qint64 recordedUpTo = 0;
     int looks = 0;
 };
+
+// A program's first bytes as a linker writes them: "MZ", e_lfanew, "PE\0\0", Machine.
+inline QByteArray peHead(quint16 machine)
+{
+    QByteArray head(0x40, '\0');
+    head[0] = 'M', head[1] = 'Z', head[0x3c] = 0x40;
+    return head + QByteArray("PE\0\0", 4) + char(machine & 0xff) + char(machine >> 8);
+}
 
 #endif // VELKARO_TESTS_FAKEOS_H

@@ -95,7 +95,8 @@ class TestMainWindow : public QObject
             last = state;
         });
     }
-    // Launches, then reads the log: a run as "folder/name|argument|...", marked if
+    // Launches, then reads the log: a run as "folder/name|argument|...", "@folder"
+    // after the name when it ran elsewhere than the temporary folder, marked if
     // config.txt did not then hold `config`.
     QStringList launch(const QByteArray& config)
     {
@@ -104,7 +105,9 @@ class TestMainWindow : public QObject
         for (QByteArray line : readFile(os->logPath).split('\n')) {
             const QByteArrayList f = line.split('\t');
             if (f.size() > 2) {
-                line = (f[2] == '+' + config.toBase64() ? "" : "before config.txt: ") + f[0];
+                const QByteArray ranIn = QDir(tmp->path()).relativeFilePath(QString::fromLocal8Bit(f[1])).toLocal8Bit();
+                line = (f[2] == '+' + config.toBase64() ? "" : "before config.txt: ") + f[0]
+                       + (ranIn == "." || ranIn == "-" ? "" : '@' + ranIn);
                 for (const QByteArray& arg : f.mid(3))
                     line += '|' + QByteArray::fromBase64(arg);
             }
@@ -201,7 +204,7 @@ private slots:
         QTest::addColumn<QKeySequence>("key");
         QTest::addColumn<QString>("effect");
         QTest::addColumn<QStringList>("toggled");
-        QTest::newRow("F5: launch stops, ForceBindIP cannot be installed") << QKeySequence("F5") << "status" << L();
+        QTest::newRow("F5: launch stops, no game") << QKeySequence("F5") << "status" << L();
         QTest::newRow("F1") << QKeySequence("F1") << "About" << L();
         QTest::newRow("Return, wherever the focus is") << QKeySequence("Return") << "Browse" << L();
         QTest::newRow("Return in the path field") << QKeySequence("Return") << "Browse" << L();
@@ -362,6 +365,13 @@ private slots:
         QTest::newRow("unelevated, administrator off") << exe << "0100" << 0
                                                        << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
         // No game seen after ForceBindIP: the window comes back and says so.
+        // A 64-bit game gets ForceBindIP64, which the install copies from beside the launcher into the native
+        // system folder, where nothing else puts it; without it, or on 32-bit Windows, nothing runs or is written.
+        QTest::newRow("x64 StarCraft 1.23 in a folder holding x86_64, install")
+            << "game" << "0100" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
+        QTest::newRow("x64, install, BindIP64.dll missing beside the launcher") << exe << "1111" << 0 << L()
+            << "A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside velkaro or in %A";
+        QTest::newRow("x64 on 32-bit Windows") << exe << "1111" << 0 << L() << "This game is a 64-bit program";
         QTest::newRow("ForceBindIP cannot start") << exe << "0000" << 0 << L{"minimised"} << "Could not start";
         QTest::newRow("ForceBindIP crashes, no game") << exe << "0000" << 0 << L{"minimised"}
                                                       << "ForceBindIP crashed (9); the game did not start.";
@@ -379,12 +389,14 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(QString, status);
         const QString tag = QTest::currentDataTag();
+        const bool x64 = tag.startsWith("x64");
+        const QByteArray image = x64 ? peHead(0x8664) : QByteArray();
         QString path = file.size() < 2 ? file : tmp->filePath(file);
         if (file.endsWith(".exe") && file != "missing.exe")
-            writeFile(path);
+            writeFile(path, image);
         const QByteArray original = "PATH=" + path.toLocal8Bit() + "\n  PALETTE = 7\nunknown line\n";
         writeFile(appDir + "config.txt", original);
-        for (const QString name : {"ForceBindIP.exe", "BindIP.dll", "netsh.exe", "rundll32.exe"}) {
+        for (const QString name : {"ForceBindIP.exe", "BindIP.dll", "ForceBindIP64.exe", "BindIP64.dll", "netsh.exe", "rundll32.exe"}) {
             QFile::copy(STANDIN_SCRIPT, appDir + name);
             QFile::setPermissions(appDir + name, tag.contains("cannot start") ? QFile::ReadOwner : QFile::ExeOwner);
         }
@@ -395,7 +407,12 @@ private slots:
         if (tag.contains("install")) // the files lie beside the launcher alone
             os->systemDir = installedTo.toStdString();
         if (tag.contains("missing beside"))
-            QFile::remove(appDir + "BindIP.dll");
+            QFile::remove(appDir + (x64 ? "BindIP64.dll" : "BindIP.dll"));
+        os->nativeDir = tmp->filePath("app/native").toStdString();
+        QDir().mkpath(tmp->filePath("app/native"));
+        os->windows64 = !tag.contains("32-bit Windows");
+        if (x64)
+            os->version = {{1, 23, 10, 0}, u"StarCraft"};
         if (tag.contains("already there"))
             QFile::rename(appDir + "ForceBindIP.exe", installedTo + "/ForceBindIP.exe");
         qputenv("STANDIN_CRASH", tag.contains("crashes") ? "1" : "");
@@ -413,18 +430,21 @@ private slots:
         QDir::setCurrent(tmp->path());
         open(tag.startsWith("pasted") ? "\t\"" + file.replace("/", "//") + "\" \n" : path);
         if (tag.contains("holding")) // everything gets the file, the field too
-            path = writeFile(path + "/StarCraft.EXE");
+            path = writeFile(path + (x64 ? "/x86_64/StarCraft.exe" : "/StarCraft.EXE"), image);
         for (int i = 0; i < 4; ++i)
             child<QCheckBox>(OptionBoxes[i])->setChecked(flags[i] == '1');
         child<QRadioButton>(network == -2 ? "rbHamachi" : "rbSelNetwork")->setChecked(true);
         child<QComboBox>("cbNetworks")->setCurrentIndex(network == -2 ? 0 : network);
         if (!expected.isEmpty() && !tag.contains("cannot start"))
-            expected << QString(tag.contains("install") ? "game" : "app") + "/ForceBindIP.exe|" + (network == 0 ? "127.0.0.1" : "25.1.2.3") + "|%1";
+            expected << (x64 ? "native/ForceBindIP64.exe" : QString(tag.contains("install") ? "game" : "app") + "/ForceBindIP.exe")
+                            + "%D|" + (network == 0 ? "127.0.0.1" : "25.1.2.3") + "|%1" + (x64 ? "|-launch" : "");
         const QByteArray config = tag.contains("not saved") ? "absent" : expected.isEmpty() ? original : saved(path, flags);
         if (tag.contains("not saved"))
             expected.replaceInStrings(QRegularExpression("^"), "before config.txt: ");
 
-        QCOMPARE(launch(config), expected.replaceInStrings("%1", path));
+        // ForceBindIP runs in the game's folder.
+        const QString folder = QDir(tmp->path()).relativeFilePath(QFileInfo(path).path());
+        QCOMPARE(launch(config), expected.replaceInStrings("%1", path).replaceInStrings("%D", folder == "." ? "" : '@' + folder));
         QDir::setCurrent(current);
         QCOMPARE(readFile(appDir + "config.txt"), config);
         QCOMPARE(w->isVisible(), expected.isEmpty() || !status.isEmpty());
@@ -434,6 +454,7 @@ private slots:
         QCOMPARE(message.isEmpty(), status.isEmpty());
         // Half an install is no install.
         QCOMPARE(QFile::exists(installedTo + "/ForceBindIP.exe"), tag.contains("installed first") || tag.contains("completes"));
+        QCOMPARE(QFile::exists(tmp->filePath("app/native/BindIP64.dll")), x64 && status.isEmpty());
         // Any letters: the next start shows the path the launch stored.
         if (!expected.isEmpty() && !tag.contains("not saved")) {
             open();
