@@ -4,6 +4,7 @@
 #include "OsInterface.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QStringList>
@@ -65,11 +66,7 @@ public:
     std::string systemDirectory() override { return systemDir; }
     bool isWindows64() override { return windows64; }
     std::string nativeSystemDirectory() override { return nativeDir; }
-    bool versionResource(const std::u16string&, VersionResource& resource) override
-    {
-        resource = version;
-        return !version.productName.empty();
-    }
+    bool versionResource(const std::u16string&, VersionResource& found) override { return !(found = version).productName.empty(); }
     WindowHandle findWindow(const std::string& title) override
     {
         record(QString::fromStdString("find " + title));
@@ -97,12 +94,20 @@ private:
     int looks = 0;
 };
 
+// A file of the test's making, in a folder made when missing.
+inline QString writeFile(const QString& path, const QByteArray& bytes = {})
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
 // A program's first bytes as a linker writes them: "MZ", e_lfanew, "PE\0\0", Machine.
 inline QByteArray peHead(quint16 machine)
 {
-    QByteArray head(0x40, '\0');
-    head[0] = 'M', head[1] = 'Z', head[0x3c] = 0x40;
-    return head + QByteArray("PE\0\0", 4) + char(machine & 0xff) + char(machine >> 8);
+    return "MZ" + QByteArray(0x3a, '\0') + QByteArray("\x40\0\0\0PE\0\0", 8) + char(machine & 0xff) + char(machine >> 8);
 }
 
 #endif // VELKARO_TESTS_FAKEOS_H

@@ -314,7 +314,7 @@ bool MainWindow::ensureForceBindIP64()
         return true;
     if (!missingForceBindIPFile({appDir, native}, Bitness::X64).isEmpty()) {
         stopLaunch(tr("A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.")
-                       .arg(QFileInfo(appPath).fileName(), QDir::toNativeSeparators(visibleFolder(native))));
+                       .arg(QFileInfo(appPath).fileName(), QDir::toNativeSeparators(QDir::cleanPath(visibleFolder(native)))));
         return false;
     }
     if (!copyForceBindIP(appDir, native, Bitness::X64)) {

@@ -23,15 +23,6 @@ using L = QStringList;
 
 namespace {
 
-QString writeFile(const QString& path, const QByteArray& bytes = {})
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -334,8 +325,6 @@ private slots:
         QTest::newRow("compatibility and palette, no applet window")
             << exe << "0110" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} + applet + L{"find Display Settings"}
             << "";
-        QTest::newRow("compatibility alone, the user's layers kept")
-            << exe << "0100" << 0 << L{"minimised", "write %1=~ WINXPSP3 DISABLEDWM HIGHDPIAWARE"} << "";
         // Without the compatibility option no layers value is written, administrator or not.
         QTest::newRow("palette and administrator alone") << exe << "0011" << 0 << L{"minimised"} << "";
         // The path must reach every program as exactly one argument, typed as it is.
@@ -349,8 +338,6 @@ private slots:
             QTest::newRow(qPrintable(QString("path '%1'").arg(file))) << file << "1111" << 0 << L()
                                                                       << "There is no game at this path.";
         QTest::newRow("a folder") << "game" << "1111" << 0 << L() << "The folder holds no starcraft.exe.";
-        QTest::newRow("a folder holding the game") << "game" << "0100" << 0
-                                                   << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
         QTest::newRow("no list item") << exe << "1111" << -1 << L() << "";
         QTest::newRow("NOT connected") << exe << "1111" << 2 << L() << "The chosen network has no address.";
         QTest::newRow("failed install") << exe << "1111" << 0 << L() << "Unable to install forceBindIP.";
@@ -370,7 +357,7 @@ private slots:
         QTest::newRow("x64 StarCraft 1.23 in a folder holding x86_64, install")
             << "game" << "0100" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
         QTest::newRow("x64, install, BindIP64.dll missing beside the launcher") << exe << "1111" << 0 << L()
-            << "A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside velkaro or in %A";
+            << "A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside velkaro or in %A/System32.";
         QTest::newRow("x64 on 32-bit Windows") << exe << "1111" << 0 << L() << "This game is a 64-bit program";
         QTest::newRow("ForceBindIP cannot start") << exe << "0000" << 0 << L{"minimised"} << "Could not start";
         QTest::newRow("ForceBindIP crashes, no game") << exe << "0000" << 0 << L{"minimised"}
@@ -390,13 +377,13 @@ private slots:
         QFETCH(QString, status);
         const QString tag = QTest::currentDataTag();
         const bool x64 = tag.startsWith("x64");
-        const QByteArray image = x64 ? peHead(0x8664) : QByteArray();
         QString path = file.size() < 2 ? file : tmp->filePath(file);
         if (file.endsWith(".exe") && file != "missing.exe")
-            writeFile(path, image);
+            writeFile(path, x64 ? peHead(0x8664) : QByteArray());
         const QByteArray original = "PATH=" + path.toLocal8Bit() + "\n  PALETTE = 7\nunknown line\n";
         writeFile(appDir + "config.txt", original);
-        for (const QString name : {"ForceBindIP.exe", "BindIP.dll", "ForceBindIP64.exe", "BindIP64.dll", "netsh.exe", "rundll32.exe"}) {
+        for (const QString name :
+             {"ForceBindIP.exe", "BindIP.dll", "ForceBindIP64.exe", "BindIP64.dll", "netsh.exe", "rundll32.exe"}) {
             QFile::copy(STANDIN_SCRIPT, appDir + name);
             QFile::setPermissions(appDir + name, tag.contains("cannot start") ? QFile::ReadOwner : QFile::ExeOwner);
         }
@@ -408,11 +395,11 @@ private slots:
             os->systemDir = installedTo.toStdString();
         if (tag.contains("missing beside"))
             QFile::remove(appDir + (x64 ? "BindIP64.dll" : "BindIP.dll"));
-        os->nativeDir = tmp->filePath("app/native").toStdString();
+        // Seen by 32-bit programs alone, Sysnative is named as Explorer shows it.
+        os->nativeDir = tmp->filePath(tag.contains("missing beside") ? "app/Sysnative" : "app/native").toStdString();
         QDir().mkpath(tmp->filePath("app/native"));
         os->windows64 = !tag.contains("32-bit Windows");
-        if (x64)
-            os->version = {{1, 23, 10, 0}, u"StarCraft"};
+        os->version = {{1, 23, 10, 0}, x64 ? u"StarCraft" : u""}; // no product name, no resource
         if (tag.contains("already there"))
             QFile::rename(appDir + "ForceBindIP.exe", installedTo + "/ForceBindIP.exe");
         qputenv("STANDIN_CRASH", tag.contains("crashes") ? "1" : "");
@@ -423,14 +410,12 @@ private slots:
             QDir().mkpath(appDir + "config.txt");
         qputenv("STANDIN_LINGER", tag.contains("no applet window") ? "0" : "20"); // an applet that ends is not waited for
         os->hiddenLooks = tag.endsWith("late") ? 2 : 0;
-        if (tag.contains("layers kept"))
-            os->layers[path] = "~ WINXPSP3 RUNASADMIN";
         os->windowTitles = expected.filter("activate ").replaceInStrings("activate ", "");
         const QString current = QDir::currentPath();
         QDir::setCurrent(tmp->path());
         open(tag.startsWith("pasted") ? "\t\"" + file.replace("/", "//") + "\" \n" : path);
         if (tag.contains("holding")) // everything gets the file, the field too
-            path = writeFile(path + (x64 ? "/x86_64/StarCraft.exe" : "/StarCraft.EXE"), image);
+            path = writeFile(path + "/x86_64/StarCraft.exe", peHead(0x8664));
         for (int i = 0; i < 4; ++i)
             child<QCheckBox>(OptionBoxes[i])->setChecked(flags[i] == '1');
         child<QRadioButton>(network == -2 ? "rbHamachi" : "rbSelNetwork")->setChecked(true);

@@ -5,6 +5,9 @@
 
 #include <QtTest>
 
+using Version = OsInterface::VersionResource;
+Q_DECLARE_METATYPE(Version)
+
 class TestNetwork : public QObject
 {
     Q_OBJECT
@@ -63,55 +66,46 @@ private slots:
     }
 
     // The loader by the game's header, -launch by its version resource, the
-    // 64-bit pair from the native folder first; the game's folder to start in.
+    // 64-bit pair from the native folder first.
     void gameStart_data()
     {
-        QTest::addColumn<QString>("image"); // a machine, then what is wrong with the header
-        QTest::addColumn<QString>("version"); // file version and product name; empty: no resource
+        QTest::addColumn<QString>("image"); // the header's machine, then what is wrong with it
+        QTest::addColumn<Version>("version"); // no product name: no resource
         QTest::addColumn<QString>("pairs"); // the folders holding the 64-bit pair
         QTest::addColumn<QString>("started");
-        const QString x86 = "sys/ForceBindIP.exe 1.2.3.4 %G";
-        QTest::newRow("x86") << "x86" << "" << "native sys" << x86;
-        QTest::newRow("x64, the native pair first") << "x64" << "" << "native sys" << "native/ForceBindIP64.exe 1.2.3.4 %G";
-        QTest::newRow("x64, the 32-bit system folder's pair") << "x64" << "" << "sys" << "sys/ForceBindIP64.exe 1.2.3.4 %G";
-        QTest::newRow("x64, no pair: where the install puts it") << "x64" << "" << "" << "native/ForceBindIP64.exe 1.2.3.4 %G";
-        QTest::newRow("truncated") << "x64 truncated" << "" << "native" << x86;
-        QTest::newRow("no MZ") << "x64 no MZ" << "" << "native" << x86;
-        QTest::newRow("e_lfanew out of range") << "x64 far" << "" << "native" << x86;
-        QTest::newRow("1.16.1") << "x86" << "1.16.1.0 StarCraft" << "" << x86;
-        QTest::newRow("1.18.0") << "x86" << "1.18.0.0 StarCraft" << "" << x86 + " -launch";
-        QTest::newRow("1.23.10, any letter case") << "x64" << "1.23.10.0 STARCRAFT" << "native"
-                                                  << "native/ForceBindIP64.exe 1.2.3.4 %G -launch";
-        QTest::newRow("numbers, not text: 1.9") << "x86" << "1.9.0.0 StarCraft" << "" << x86;
-        QTest::newRow("another product") << "x86" << "1.23.10.0 StarEdit" << "" << x86;
+        const QString x86 = "sys/ForceBindIP.exe 1.2.3.4 %G", x64 = "native/ForceBindIP64.exe 1.2.3.4 %G";
+        QTest::newRow("x64, the native pair first") << "x64" << Version() << "native sys" << x64;
+        QTest::newRow("x64, the 32-bit system folder's pair alone") << "x64" << Version() << "sys"
+                                                                   << "sys/ForceBindIP64.exe 1.2.3.4 %G";
+        QTest::newRow("truncated") << "x64 truncated" << Version() << "native" << x86;
+        QTest::newRow("no MZ") << "x64 no MZ" << Version() << "native" << x86;
+        QTest::newRow("e_lfanew out of range") << "x64 far" << Version() << "native" << x86;
+        QTest::newRow("x86 StarCraft 1.16.1") << "x86" << Version{{1, 16, 1, 0}, u"StarCraft"} << "native sys" << x86;
+        QTest::newRow("1.18.0") << "x86" << Version{{1, 18, 0, 0}, u"StarCraft"} << "" << x86 + " -launch";
+        QTest::newRow("x64 1.23.10, any letter case") << "x64" << Version{{1, 23, 10, 0}, u"STARCRAFT"} << "native"
+                                                      << x64 + " -launch";
+        QTest::newRow("numbers, not text: 1.9") << "x86" << Version{{1, 9, 0, 0}, u"StarCraft"} << "" << x86;
+        QTest::newRow("another product") << "x86" << Version{{1, 23, 10, 0}, u"StarEdit"} << "" << x86;
     }
     void gameStart()
     {
         QFETCH(QString, image);
-        QFETCH(QString, version);
+        QFETCH(Version, version);
         QFETCH(QString, pairs);
         QFETCH(QString, started);
         QTemporaryDir dir;
-        for (const QString& folder : pairs.split(' ', Qt::SkipEmptyParts)) {
-            for (const char* file : {"/ForceBindIP64.exe", "/BindIP64.dll"})
-                QVERIFY(QDir().mkpath(dir.filePath(folder)) && QFile(dir.filePath(folder) + file).open(QIODevice::WriteOnly));
-        }
+        for (const QString& folder : pairs.split(' ', Qt::SkipEmptyParts))
+            writeFile(dir.filePath(folder + "/ForceBindIP64.exe")), writeFile(dir.filePath(folder + "/BindIP64.dll"));
         QByteArray head = peHead(image.startsWith("x64") ? 0x8664 : 0x14c);
         head = image.endsWith("truncated") ? head.chopped(1) : image.endsWith("far") ? head.replace(0x3c, 1, "\xf8") : head;
         head[0] = image.endsWith("no MZ") ? 'N' : 'M';
-        const QString game = dir.filePath("sc/x86_64/sc.exe");
-        QFile file(game);
-        QVERIFY(QDir().mkpath(dir.filePath("sc/x86_64")) && file.open(QIODevice::WriteOnly) && file.write(head) > 0);
-        file.close();
+        const QString game = writeFile(dir.filePath("sc/x86_64/sc.exe"), head);
         FakeOs os;
         os.systemDir = dir.filePath("sys").toStdString();
         os.nativeDir = dir.filePath("native").toStdString();
-        for (int i = 0; i < 4 && !version.isEmpty(); ++i)
-            os.version.fileVersion[std::size_t(i)] = quint16(version.section(' ', 0, 0).section('.', i, i).toUInt());
-        os.version.productName = version.section(' ', 1).toStdU16String();
+        os.version = version;
         const GameStart start = ::gameStart(game, "1.2.3.4", gameFacts(os, game));
         QCOMPARE((QStringList{start.program} + start.arguments).join(' '), dir.path() + '/' + started.replace("%G", game));
-        QCOMPARE(start.workingDirectory, dir.filePath("sc/x86_64"));
     }
 };
 

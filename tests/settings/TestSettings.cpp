@@ -149,7 +149,8 @@ private slots:
     }
 
     // A folder stands for its own game first, then today's client's, then the
-    // older one's; the registry's folder likewise where it holds no starcraft.exe.
+    // older one's; the registry's folder likewise where it holds no starcraft.exe,
+    // else it names that file, as one lying there.
     void folderRule_data()
     {
         QTest::addColumn<QStringList>("files");
@@ -168,26 +169,15 @@ private slots:
         QFETCH(bool, windows64);
         QFETCH(QString, game);
         QTemporaryDir dir;
-        for (const QString& file : files) {
-            QDir().mkpath(QFileInfo(dir.filePath(file)).path());
-            QVERIFY(QFile(dir.filePath(file)).open(QIODevice::WriteOnly));
-        }
+        for (const QString& file : files)
+            writeFile(dir.filePath(file));
         QCOMPARE(gameFile(dir.path(), windows64), game.isEmpty() ? dir.path() : dir.filePath(game));
-        FakeOs os;
-        os.windows64 = windows64;
-        os.installPath = dir.path();
-        QCOMPARE(installedGamePath(os), game.isEmpty() ? dir.path() + "\\starcraft.exe" : dir.filePath(game));
-    }
-
-    // The registry's folder and the game's file name, one separator between them.
-    void registryDefault()
-    {
+        // The registry's folder: no record, no path; one separator before the file name.
         FakeOs os;
         QCOMPARE(installedGamePath(os), QString());
-        for (const char* folder : {"D:\\SC", "D:\\SC\\"}) {
-            os.installPath = folder;
-            QCOMPARE(installedGamePath(os), QString("D:\\SC\\starcraft.exe"));
-        }
+        os.windows64 = windows64;
+        os.installPath = dir.path() + (game.isEmpty() ? "\\" : "");
+        QCOMPARE(installedGamePath(os), game.isEmpty() ? dir.path() + "\\starcraft.exe" : dir.filePath(game));
     }
 };
 
