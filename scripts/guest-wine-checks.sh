@@ -2,7 +2,7 @@
 # The Wine checks (tests/wine/run-wine-checks.sh) of the 32-bit Velkaro.exe, the
 # release, run in the emulated machine of scripts/guest-image.sh (made first
 # when missing), since this host's kernel runs no 32-bit x86 code. The machine
-# has no mingw: the stand-in is compiled here, and its Wine prefix comes from
+# has no mingw: the stand-ins are compiled here, and its Wine prefix comes from
 # the image. Exit status: the checks'; 124 when the machine ran out of time.
 # Usage: scripts/guest-wine-checks.sh [Velkaro.exe]   (default: the i686 build)
 set -euo pipefail
@@ -17,9 +17,9 @@ share=$(mktemp -d /var/tmp/velkaro-job.XXXXXX)
 trap 'rm -rf "$share"' EXIT
 cp -r "$root/tests/wine" "$share/wine"
 cp "$exe" "$share/Velkaro.exe"
-VELKARO_ARCH=i686 "$root/tests/wine/run-wine-checks.sh" --standin "$share/standin.exe"
+VELKARO_ARCH=i686 "$root/tests/wine/run-wine-checks.sh" --standins "$share"
 cat >"$share/job.sh" <<'EOF'
-export VELKARO_ARCH=i686 VELKARO_EXE=/job/Velkaro.exe VELKARO_STANDIN=/job/standin.exe
+export VELKARO_ARCH=i686 VELKARO_EXE=/job/Velkaro.exe VELKARO_STANDINS=/job
 export VELKARO_WINE_PREFIX=/opt/velkaro/prefix
 exec bash /job/wine/run-wine-checks.sh
 EOF

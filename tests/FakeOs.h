@@ -4,6 +4,7 @@
 #include "OsInterface.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QStringList>
@@ -27,6 +28,9 @@ public:
     int hiddenLooks = 0; // looks for a window that find none, as on a slow machine
     QMap<QString, QString> layers; // the user's compatibility layers by program path
     QString logPath;
+    bool windows64 = true;
+    std::string nativeDir;
+    VersionResource version; // any file's, none while its product name is empty
     bool elevated = true;
     bool gameStarts = true; // a look after the first finds a new game process
     QString shortForm; // any path's short form
@@ -71,6 +75,9 @@ public:
     std::u16string shortPath(const std::u16string&) override { return shortForm.toStdU16String(); }
     std::string systemDirectory() override { return systemDir; }
     std::u16string localAppData() override { return localFolder.toStdU16String(); }
+    bool isWindows64() override { return windows64; }
+    std::string nativeSystemDirectory() override { return nativeDir; }
+    bool versionResource(const std::u16string&, VersionResource& found) override { return !(found = version).productName.empty(); }
     WindowHandle findWindow(const std::string& title) override
     {
         record(QString::fromStdString("find " + title));
@@ -108,5 +115,21 @@ private:
     int looks = 0;
     std::u16string game;
 };
+
+// A file of the test's making, in a folder made when missing.
+inline QString writeFile(const QString& path, const QByteArray& bytes = {})
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// A program's first bytes as a linker writes them: "MZ", e_lfanew, "PE\0\0", Machine.
+inline QByteArray peHead(quint16 machine)
+{
+    return "MZ" + QByteArray(0x3a, '\0') + QByteArray("\x40\0\0\0PE\0\0", 8) + char(machine & 0xff) + char(machine >> 8);
+}
 
 #endif // VELKARO_TESTS_FAKEOS_H

@@ -34,6 +34,7 @@ MainWindow::MainWindow(QString programPath, QWidget* parent)
     vistaOrLater = osVersionLevel > 5;
     ui->cbVistaPlus->setChecked(vistaOrLater);
 
+    windows64 = OsInterface::instance()->isWindows64();
     forceBindIPInstalled = isForceBindIPInstalled();
     ui->cbForceBindIP->setChecked(forceBindIPInstalled);
 
@@ -214,7 +215,7 @@ void MainWindow::onBrowse()
 
 void MainWindow::onClose()
 {
-    const QString path = gameFile(cleanGamePath(ui->leSCPath->text(), *OsInterface::instance()));
+    const QString path = gameFile(cleanGamePath(ui->leSCPath->text(), *OsInterface::instance()), windows64);
     if (isValidPath(path)) {
         gamePath = path;
         saveConfig();
@@ -241,10 +242,9 @@ bool MainWindow::launchAtStart()
 bool MainWindow::launch()
 {
     readOptionBoxes();
-    if (!checkRights() || !ensureForceBindIP())
-        return false;
     QString address;
-    if (!checkTarget(address))
+    // The game tells which ForceBindIP it needs.
+    if (!checkRights() || !checkTarget(address) || !ensureForceBindIP())
         return false;
     QStringList warnings = prepareLaunch();
     return startGame(address, warnings);
@@ -282,6 +282,8 @@ bool MainWindow::checkRights()
 
 bool MainWindow::ensureForceBindIP()
 {
+    if (launchFacts.bitness == Bitness::X64)
+        return ensureForceBindIP64();
     if (forceBindIPInstalled)
         return true;
     // Half an install would leave a program without its library; a file
@@ -302,10 +304,31 @@ bool MainWindow::ensureForceBindIP()
     return true;
 }
 
+bool MainWindow::ensureForceBindIP64()
+{
+    if (!launchFacts.windows64) {
+        stopLaunch(tr("This game is a 64-bit program, and this Windows is 32-bit: it cannot run here."));
+        return false;
+    }
+    const QString native = launchFacts.nativeSystemDir;
+    if (isForceBindIPIn(native, Bitness::X64) || isForceBindIPIn(launchFacts.systemDir, Bitness::X64))
+        return true;
+    if (!missingForceBindIPFile({appDir, native}, Bitness::X64).isEmpty()) {
+        stopLaunch(tr("A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.")
+                       .arg(QFileInfo(appPath).fileName(), QDir::toNativeSeparators(QDir::cleanPath(visibleFolder(native)))));
+        return false;
+    }
+    if (!copyForceBindIP(appDir, native, Bitness::X64)) {
+        stopLaunch(tr("Unable to install forceBindIP. Make sure for running app with Administrative privileges."));
+        return false;
+    }
+    return true;
+}
+
 bool MainWindow::checkTarget(QString& address)
 {
     OsInterface& os = *OsInterface::instance();
-    launchPath = gameFile(cleanGamePath(ui->leSCPath->text(), os));
+    launchPath = gameFile(cleanGamePath(ui->leSCPath->text(), os), windows64);
 
     if (ui->rbHamachi->isChecked()) {
         address = hamachiIP;
@@ -336,6 +359,7 @@ bool MainWindow::checkTarget(QString& address)
     }
     // The field shows what runs: the file a folder stood for, the path as Windows resolves it.
     ui->leSCPath->setText(launchPath);
+    launchFacts = gameFacts(os, launchPath);
     return true;
 }
 
@@ -372,13 +396,15 @@ bool MainWindow::startGame(const QString& address, QStringList warnings)
     std::vector<OsInterface::ProcessId> before;
     processesRunning(os, game, before);
 
-    const QString forceBindIP = forceBindIPProgram(systemDirectory());
+    const GameStart start = gameStart(launchPath, address, launchFacts);
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(forceBindIP, {address, forceBindIPGamePath(launchPath, os)});
+    // ForceBindIP hands its folder on: the game starts where its own shortcut starts it.
+    process.setWorkingDirectory(start.workingDirectory);
+    process.start(start.program, start.arguments);
     if (!process.waitForFinished(-1) && process.error() == QProcess::FailedToStart) {
         showNormal();
-        stopLaunch(tr("Could not start %1.").arg(forceBindIP));
+        stopLaunch(tr("Could not start %1.").arg(start.program));
         return false;
     }
     const auto code = static_cast<quint32>(process.exitCode());

@@ -69,10 +69,12 @@ private:
     void readOptionBoxes();
     // Before anything is written: the rights the options need.
     bool checkRights();
-    // ForceBindIP copied into the system folder when it is not there yet.
-    bool ensureForceBindIP();
     // The game file and the address to bind it to, both checked.
     bool checkTarget(QString& address);
+    // The ForceBindIP the game needs copied into the system folder when it
+    // is not there yet.
+    bool ensureForceBindIP();
+    bool ensureForceBindIP64();
     // The settings saved, the window minimised, the ticked preparations run;
     // what went wrong on the way, to tell at the end.
     QStringList prepareLaunch();
@@ -95,6 +97,8 @@ private:
     QString gamePath;
     LaunchOptions options;
     QString launchPath;
+    GameFacts launchFacts;
+    bool windows64 = false;
     bool vistaOrLater = false;
     // 0 until a version query answers: an unknown system counts as pre-Vista.
     std::int32_t osVersionLevel = 0;

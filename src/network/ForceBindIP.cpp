@@ -7,18 +7,25 @@
 #include <algorithm>
 
 namespace {
-const QString ProgramFile = QStringLiteral("ForceBindIP.exe");
-const QString LibraryFile = QStringLiteral("BindIP.dll");
-} // namespace
 
-bool isForceBindIPIn(const QString& folder)
+// The program, then the library it injects.
+QStringList pairFiles(Bitness bitness)
 {
-    return missingForceBindIPFile({folder}).isEmpty();
+    if (bitness == Bitness::X64)
+        return {QStringLiteral("ForceBindIP64.exe"), QStringLiteral("BindIP64.dll")};
+    return {QStringLiteral("ForceBindIP.exe"), QStringLiteral("BindIP.dll")};
 }
 
-QString missingForceBindIPFile(const QStringList& folders)
+} // namespace
+
+bool isForceBindIPIn(const QString& folder, Bitness bitness)
 {
-    for (const QString& file : {ProgramFile, LibraryFile}) {
+    return missingForceBindIPFile({folder}, bitness).isEmpty();
+}
+
+QString missingForceBindIPFile(const QStringList& folders, Bitness bitness)
+{
+    for (const QString& file : pairFiles(bitness)) {
         const auto holds = [&file](const QString& folder) { return QFile::exists(folder + file); };
         if (std::none_of(folders.begin(), folders.end(), holds))
             return file;
@@ -26,9 +33,10 @@ QString missingForceBindIPFile(const QStringList& folders)
     return QString();
 }
 
-QString forceBindIPProgram(const QString& systemDir)
+QString forceBindIPProgram(const QString& systemDir, Bitness bitness)
 {
-    return systemDir.isEmpty() ? QStringLiteral("forcebindip") : systemDir + ProgramFile;
+    const QString program = pairFiles(bitness).first();
+    return systemDir.isEmpty() ? program.chopped(4).toLower() : systemDir + program;
 }
 
 QString forceBindIPGamePath(const QString& gamePath, OsInterface& os)
@@ -40,13 +48,13 @@ QString forceBindIPGamePath(const QString& gamePath, OsInterface& os)
     return !shortForm.isEmpty() && ascii ? shortForm : gamePath;
 }
 
-bool copyForceBindIP(const QString& from, const QString& to)
+bool copyForceBindIP(const QString& from, const QString& to, Bitness bitness)
 {
     // QFile::copy fails on an existing target, which is left as it is.
-    QFile::copy(from + ProgramFile, to + ProgramFile);
-    QFile::copy(from + LibraryFile, to + LibraryFile);
+    for (const QString& file : pairFiles(bitness))
+        QFile::copy(from + file, to + file);
     // Installed means both files are in place, however they got there.
-    return isForceBindIPIn(to);
+    return isForceBindIPIn(to, bitness);
 }
 
 bool isCrash(QProcess::ExitStatus status, quint32 code)

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-class OsInterface;
+#include "OsInterface.h"
 
 // One surveyed interface as the network list shows it.
 struct NetworkEntry
@@ -34,13 +34,18 @@ std::vector<NetworkEntry> networkEntries(const QList<SurveyedInterface>& interfa
 // The address of the first record named exactly "Hamachi", or empty.
 QString hamachiAddress(const std::vector<NetworkEntry>& networks);
 
+// Which ForceBindIP a game needs: ForceBindIP.exe with BindIP.dll, or for a
+// 64-bit game ForceBindIP64.exe with BindIP64.dll, as a 32-bit library
+// cannot load into a 64-bit process.
+enum class Bitness { X86, X64 };
+
 // Folders end in a separator, or are empty for the working directory.
-bool isForceBindIPIn(const QString& folder);
+bool isForceBindIPIn(const QString& folder, Bitness bitness = Bitness::X86);
 // The first of ForceBindIP's two files that none of the folders holds, or empty.
-QString missingForceBindIPFile(const QStringList& folders);
+QString missingForceBindIPFile(const QStringList& folders, Bitness bitness = Bitness::X86);
 // The program a launch runs: in the system folder, as systemProgram takes
 // Windows' own; the bare name where there is no system folder.
-QString forceBindIPProgram(const QString& systemDir);
+QString forceBindIPProgram(const QString& systemDir, Bitness bitness = Bitness::X86);
 // The game path as ForceBindIP gets it. A program of its age reads its
 // command line through the 8-bit calls, where letters the system's code page
 // lacks arrive as "?": such a path goes as its short form where the volume
@@ -48,7 +53,47 @@ QString forceBindIPProgram(const QString& systemDir);
 QString forceBindIPGamePath(const QString& gamePath, OsInterface& os);
 // Copies ForceBindIP's two files from one folder to another, never over a
 // file already there; true when both are then in place.
-bool copyForceBindIP(const QString& from, const QString& to);
+bool copyForceBindIP(const QString& from, const QString& to, Bitness bitness = Bitness::X86);
+
+// The Machine field of a PE image's file header, read from the file's first
+// bytes ("MZ", e_lfanew, "PE\0\0", Machine); 0 where they hold no such header.
+quint16 peMachine(const QByteArray& head);
+constexpr quint16 MachineX64 = 0x8664;
+
+// Whether the game hands over to Blizzard's app unless started with -launch:
+// file version 1.18 or later of a product named StarCraft in any letter case.
+bool needsLaunchSwitch(const OsInterface::VersionResource& resource);
+
+// What a launch knows of the game's file and of the system it starts on.
+struct GameFacts
+{
+    Bitness bitness = Bitness::X86;
+    bool launchSwitch = false;
+    bool windows64 = false;
+    // Both end in a separator, or are empty where the system tells none.
+    QString systemDir;
+    QString nativeSystemDir;
+    // The game's path as ForceBindIP is to read it; empty: the path itself.
+    QString commandLinePath;
+};
+// The facts of the game at path: its header read from the file, the rest from the system.
+GameFacts gameFacts(OsInterface& os, const QString& game);
+
+// The folder ForceBindIP runs from: the system folder for a 32-bit game; for
+// a 64-bit one the native system folder, where the game finds BindIP64.dll
+// however ForceBindIP64 names it, unless the 32-bit system folder alone holds
+// the pair. The install puts a missing pair in the native folder.
+QString forceBindIPFolder(const GameFacts& facts);
+
+// How ForceBindIP starts a game: its program, its arguments and the folder
+// it starts in, the game's own, which the game inherits.
+struct GameStart
+{
+    QString program;
+    QStringList arguments;
+    QString workingDirectory;
+};
+GameStart gameStart(const QString& game, const QString& address, const GameFacts& facts);
 
 // Whether ForceBindIP's end, as the process runner reports it, is a crash:
 // what Qt on Windows counts as one (codes 0x80000000 to 0xCFFFFFFF, such as

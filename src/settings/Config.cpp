@@ -146,16 +146,37 @@ QString plainPath(const QString& path)
     return plain;
 }
 
-QString gameFile(const QString& path)
+namespace {
+
+// The entry of folder named name in any letter case, joined to it; empty when none.
+QString entryIn(const QString& folder, const QString& name, QDir::Filters kind)
+{
+    if (folder.isEmpty())
+        return QString();
+    // Name filters ignore letter case unless told otherwise.
+    const QStringList found = QDir(folder).entryList({name}, kind | QDir::Hidden);
+    if (found.isEmpty())
+        return QString();
+    const QString separator = QDir::separator();
+    return folder + (folder.endsWith(separator) ? QString() : separator) + found.first();
+}
+
+} // namespace
+
+QString gameFile(const QString& path, bool windows64)
 {
     if (!QFileInfo(path).isDir())
         return path;
-    // Name filters ignore letter case unless told otherwise.
-    const QStringList found = QDir(path).entryList({QStringLiteral("starcraft.exe")}, QDir::Files | QDir::Hidden);
-    if (found.isEmpty())
-        return path;
-    const QString separator = QDir::separator();
-    return path + (path.endsWith(separator) ? QString() : separator) + found.first();
+    QStringList folders{path};
+    if (windows64)
+        folders << entryIn(path, QStringLiteral("x86_64"), QDir::Dirs);
+    folders << entryIn(path, QStringLiteral("x86"), QDir::Dirs);
+    for (const QString& folder : folders) {
+        const QString game = entryIn(folder, QStringLiteral("starcraft.exe"), QDir::Files);
+        if (!game.isEmpty())
+            return game;
+    }
+    return path;
 }
 
 bool isValidPath(const QString& path)

@@ -2,15 +2,19 @@
 
 #include "OsInterface.h"
 
+#include <QFile>
+
 QString installedGamePath(OsInterface& os)
 {
     std::u16string installPath;
     if (!os.readMachineString(Registry::GameKey, Registry::GameInstallPathValue, installPath))
         return QString();
-    QString folder = QString::fromStdU16String(installPath);
+    const QString folder = QString::fromStdU16String(installPath);
     // Installers record the folder with or without a final backslash; the
     // game's path has exactly one, or Windows never matches it up.
-    if (!folder.endsWith(QLatin1Char('\\')))
-        folder += QLatin1Char('\\');
-    return folder + QStringLiteral("starcraft.exe");
+    const QString named = folder + (folder.endsWith(QLatin1Char('\\')) ? QString() : QStringLiteral("\\"))
+                          + QStringLiteral("starcraft.exe");
+    // Today's client keeps its game in a folder of its own.
+    const QString found = gameFile(folder, os.isWindows64());
+    return QFile::exists(named) || found == folder ? named : found;
 }

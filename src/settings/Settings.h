@@ -32,9 +32,11 @@ QString cleanGamePath(const QString& typed, OsInterface& os);
 // Any other path, "\\?\Volume{...}" and "\\?\GLOBALROOT" among them, as it is.
 QString plainPath(const QString& path);
 
-// The game a path names: for a folder holding starcraft.exe in any letter
-// case, that file, in the letters it has on disk; any other path as it is.
-QString gameFile(const QString& path);
+// The game a path names. A folder stands for the first of starcraft.exe in
+// it, on 64-bit Windows x86_64\starcraft.exe (today's client), and
+// x86\starcraft.exe, each name in any letter case, in the letters it has on
+// disk; a folder holding none of them, and any other path, as it is.
+QString gameFile(const QString& path, bool windows64);
 
 // A game path is usable when it names an existing file or folder; one
 // character is never enough.
@@ -76,7 +78,9 @@ QString configToRead(const ConfigPlaces& places);
 // else the user's own, its folder made.
 QString configToWrite(const ConfigPlaces& places);
 
-// The game's path as its installer recorded it in the registry, or empty.
+// The game's path from the folder its installer recorded in the registry:
+// starcraft.exe in it, or where that is missing the game the folder rule
+// finds there; empty without a record.
 QString installedGamePath(OsInterface& os);
 
 #endif // VELKARO_SETTINGS_H

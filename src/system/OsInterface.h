@@ -70,6 +70,24 @@ public:
     // The user's own local application data folder (%LOCALAPPDATA%), UTF-16,
     // without a trailing separator; empty where the system has none.
     virtual std::u16string localAppData() = 0;
+    // Whether Windows itself is 64-bit, whichever build asks.
+    virtual bool isWindows64() = 0;
+    // The system directory of Windows' own bitness, without a trailing
+    // separator: a 32-bit process on 64-bit Windows reaches the real System32
+    // only as %windir%\Sysnative, its own System32 being SysWOW64. Empty when
+    // the system cannot tell it.
+    virtual std::string nativeSystemDirectory() = 0;
+
+    // What a program's version resource tells: VS_FIXEDFILEINFO's file
+    // version (major, minor, build, revision) and the ProductName of the
+    // first language \VarFileInfo\Translation lists, empty when it has none.
+    struct VersionResource
+    {
+        std::array<std::uint16_t, 4> fileVersion{};
+        std::u16string productName;
+    };
+    // False when the file has no version resource or cannot be read.
+    virtual bool versionResource(const std::u16string& file, VersionResource& resource) = 0;
 
     // Top-level window whose whole title equals title, letter case ignored.
     virtual WindowHandle findWindow(const std::string& title) = 0;

@@ -3,13 +3,17 @@
 #include <chrono>
 #include <thread>
 
+#include <cstring>
+
+#include <sys/utsname.h>
 #include <unistd.h>
 
 namespace {
 
 // Outside Windows there is no registry, no Windows version, no system
-// directory, no %LOCALAPPDATA%, no window to find and no drive letter: report
-// exactly that.
+// directory, no %LOCALAPPDATA%, no window to find, no version resource and
+// no drive letter:
+// report exactly that. Windows' width is the machine's own.
 // Root counts as elevated; which process runs the game is not told, so a
 // launch takes the game as started, as ForceBindIP does not exist here.
 class PortableOsInterface : public OsInterface
@@ -50,6 +54,19 @@ public:
     std::u16string localAppData() override
     {
         return {};
+    }
+    bool isWindows64() override
+    {
+        utsname system{};
+        return uname(&system) == 0 && std::strstr(system.machine, "64") != nullptr;
+    }
+    std::string nativeSystemDirectory() override
+    {
+        return {};
+    }
+    bool versionResource(const std::u16string&, VersionResource&) override
+    {
+        return false;
     }
     WindowHandle findWindow(const std::string&) override
     {

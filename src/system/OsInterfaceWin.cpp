@@ -7,9 +7,10 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
-// After windows.h, which it needs.
+// After windows.h, which they need.
 #include <tlhelp32.h>
 #include <shlobj.h>
+#include <winver.h>
 
 #include <algorithm>
 #include <cstring>
@@ -197,6 +198,63 @@ public:
             folder = reinterpret_cast<const char16_t*>(path);
         CoTaskMemFree(path);
         return folder;
+    }
+
+    bool isWindows64() override
+    {
+        // The native answer, not the one a 32-bit process is given.
+        SYSTEM_INFO info;
+        GetNativeSystemInfo(&info);
+        const WORD machine = info.wProcessorArchitecture;
+        return machine == PROCESSOR_ARCHITECTURE_AMD64 || machine == PROCESSOR_ARCHITECTURE_ARM64
+               || machine == PROCESSOR_ARCHITECTURE_IA64;
+    }
+
+    std::string nativeSystemDirectory() override
+    {
+        BOOL wow64 = FALSE;
+        if (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64)
+            return systemDirectory();
+        // GetWindowsDirectory would give a terminal server user's own folder.
+        char buffer[1024];
+        std::memset(buffer, 0, sizeof buffer);
+        const UINT length = GetSystemWindowsDirectoryA(buffer, sizeof buffer);
+        if (length == 0 || length >= sizeof buffer)
+            return {};
+        std::string directory = textUpToZero(buffer, length);
+        if (directory.back() != '\\')
+            directory += '\\';
+        return directory + "Sysnative";
+    }
+
+    bool versionResource(const std::u16string& file, VersionResource& resource) override
+    {
+        DWORD ignored = 0;
+        const DWORD size = GetFileVersionInfoSizeW(wide(file), &ignored);
+        std::vector<BYTE> block(size);
+        VS_FIXEDFILEINFO* fixed = nullptr;
+        UINT length = 0;
+        if (size == 0 || !GetFileVersionInfoW(wide(file), 0, size, block.data())
+            || !VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length)
+            || length < sizeof *fixed || fixed->dwSignature != VS_FFI_SIGNATURE)
+            return false;
+        resource.fileVersion = {HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                                HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)};
+        resource.productName.clear();
+        // Language and code page, each a WORD: the string table is named by their hex digits.
+        WORD* language = nullptr;
+        if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&language), &length)
+            || length < 2 * sizeof(WORD))
+            return true;
+        std::u16string query = u"\\StringFileInfo\\";
+        const unsigned long table = (static_cast<unsigned long>(language[0]) << 16) | language[1];
+        for (int shift = 28; shift >= 0; shift -= 4)
+            query += u"0123456789abcdef"[(table >> shift) & 0xF];
+        query += u"\\ProductName";
+        wchar_t* text = nullptr;
+        if (VerQueryValueW(block.data(), wide(query), reinterpret_cast<void**>(&text), &length) && text)
+            resource.productName.assign(reinterpret_cast<const char16_t*>(text), wcsnlen(text, length));
+        return true;
     }
 
     WindowHandle findWindow(const std::string& title) override

@@ -14,12 +14,33 @@ int versionLevel(int platformId, int majorVersion)
     return majorVersion > 6 ? 7 : majorVersion;
 }
 
-QString systemDirectory(OsInterface& os)
+namespace {
+
+QString folderText(const std::string& directory)
 {
-    const std::string directory = os.systemDirectory();
     if (directory.empty())
         return QString();
     return QString::fromLocal8Bit(directory.data(), static_cast<int>(directory.size())) + QDir::separator();
+}
+
+} // namespace
+
+QString systemDirectory(OsInterface& os)
+{
+    return folderText(os.systemDirectory());
+}
+
+QString nativeSystemDirectory(OsInterface& os)
+{
+    return folderText(os.nativeSystemDirectory());
+}
+
+QString visibleFolder(const QString& folder)
+{
+    const QString redirected = QStringLiteral("Sysnative") + QDir::separator();
+    if (!folder.endsWith(redirected, Qt::CaseInsensitive))
+        return folder;
+    return folder.left(folder.size() - redirected.size()) + QStringLiteral("System32") + QDir::separator();
 }
 
 QString systemProgram(const QString& systemDir, const QString& bareName)

@@ -213,6 +213,14 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>ForceBindIP stürzte (%1) nach dem Spielstart ab; es läuft evtl. ungebunden.</translation>
     </message>
+    <message>
+        <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
+        <translation>Dieses Spiel ist ein 64-Bit-Programm, dieses Windows aber 32-Bit: Es läuft hier nicht.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
+        <translation>Ein 64-Bit-Spiel braucht ForceBindIP64.exe und BindIP64.dll, neben %1 oder in %2.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

@@ -213,6 +213,14 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>ForceBindIP falló (%1) tras iniciar el juego; puede ir sin enlazar.</translation>
     </message>
+    <message>
+        <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
+        <translation>Este juego es un programa de 64 bits y este Windows es de 32 bits: no puede ejecutarse aquí.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
+        <translation>Un juego de 64 bits necesita ForceBindIP64.exe y BindIP64.dll, junto a %1 o en %2.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

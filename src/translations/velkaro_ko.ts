@@ -213,6 +213,14 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>ForceBindIP가 게임 시작 후 비정상 종료되었습니다 (%1). 바인딩 없이 실행될 수 있습니다.</translation>
     </message>
+    <message>
+        <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
+        <translation>이 게임은 64비트 프로그램이라 32비트 Windows에서는 실행할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
+        <translation>64비트 게임에는 ForceBindIP64.exe·BindIP64.dll이 필요합니다. %1 옆이나 %2에 두세요.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

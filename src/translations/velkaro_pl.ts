@@ -213,6 +213,14 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>ForceBindIP uległ awarii (%1) po uruchomieniu gry; może działać bez powiązania.</translation>
     </message>
+    <message>
+        <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
+        <translation>To gra 64-bitowa, a ten system Windows jest 32-bitowy: nie da się jej tu uruchomić.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
+        <translation>Gra 64-bitowa wymaga plików ForceBindIP64.exe i BindIP64.dll – obok %1 lub w %2.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

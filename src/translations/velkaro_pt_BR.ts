@@ -213,6 +213,14 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>O ForceBindIP falhou (%1) após iniciar o jogo; ele pode rodar sem vínculo.</translation>
     </message>
+    <message>
+        <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
+        <translation>Este jogo é um programa de 64 bits, e este Windows é de 32 bits: ele não roda aqui.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
+        <translation>Um jogo de 64 bits precisa de ForceBindIP64.exe e BindIP64.dll, ao lado de %1 ou em %2.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

@@ -213,6 +213,14 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>ForceBindIP аварийно завершился (%1) после запуска игры; она может работать без привязки.</translation>
     </message>
+    <message>
+        <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
+        <translation>Это 64-разрядная игра, а Windows здесь 32-разрядная: игра на ней не запустится.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
+        <translation>64-разрядной игре нужны ForceBindIP64.exe и BindIP64.dll — рядом с %1 или в %2.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

@@ -24,15 +24,6 @@ using L = QStringList;
 
 namespace {
 
-QString writeFile(const QString& path, const QByteArray& bytes = {})
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -106,7 +97,8 @@ class TestMainWindow : public QObject
             last = state;
         });
     }
-    // Launches, then reads the log: a run as "folder/name|argument|...", marked if
+    // Launches, then reads the log: a run as "folder/name|argument|...", "@folder"
+    // after the name when it ran elsewhere than the temporary folder, marked if
     // config.txt did not then hold `config`.
     QStringList launch(const QByteArray& config)
     {
@@ -115,7 +107,9 @@ class TestMainWindow : public QObject
         for (QByteArray line : readFile(os->logPath).split('\n')) {
             const QByteArrayList f = line.split('\t');
             if (f.size() > 2) {
-                line = (f[2] == '+' + config.toBase64() ? "" : "before config.txt: ") + f[0];
+                const QByteArray ranIn = QDir(tmp->path()).relativeFilePath(QString::fromLocal8Bit(f[1])).toLocal8Bit();
+                line = (f[2] == '+' + config.toBase64() ? "" : "before config.txt: ") + f[0]
+                       + (ranIn == "." || ranIn == "-" ? "" : '@' + ranIn);
                 for (const QByteArray& arg : f.mid(3))
                     line += '|' + QByteArray::fromBase64(arg);
             }
@@ -214,7 +208,7 @@ private slots:
         QTest::addColumn<QKeySequence>("key");
         QTest::addColumn<QString>("effect");
         QTest::addColumn<QStringList>("toggled");
-        QTest::newRow("F5: launch stops, ForceBindIP cannot be installed") << QKeySequence("F5") << "status" << L();
+        QTest::newRow("F5: launch stops, no game") << QKeySequence("F5") << "status" << L();
         QTest::newRow("F1") << QKeySequence("F1") << "About" << L();
         QTest::newRow("Return, wherever the focus is") << QKeySequence("Return") << "Browse" << L();
         QTest::newRow("Return in the path field") << QKeySequence("Return") << "Browse" << L();
@@ -344,8 +338,6 @@ private slots:
         QTest::newRow("compatibility and palette, no applet window")
             << exe << "0110" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} + applet + L{"find Display Settings"}
             << "";
-        QTest::newRow("compatibility alone, the user's layers kept")
-            << exe << "0100" << 0 << L{"minimised", "write %1=~ WINXPSP3 DISABLEDWM HIGHDPIAWARE"} << "";
         // Without the compatibility option no layers value is written, administrator or not.
         QTest::newRow("palette and administrator alone") << exe << "0011" << 0 << L{"minimised"} << "";
         // The path must reach every program as exactly one argument, typed as it is.
@@ -359,8 +351,6 @@ private slots:
             QTest::newRow(qPrintable(QString("path '%1'").arg(file))) << file << "1111" << 0 << L()
                                                                       << "There is no game at this path.";
         QTest::newRow("a folder") << "game" << "1111" << 0 << L() << "The folder holds no starcraft.exe.";
-        QTest::newRow("a folder holding the game") << "game" << "0100" << 0
-                                                   << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
         QTest::newRow("no list item") << exe << "1111" << -1 << L() << "";
         QTest::newRow("NOT connected") << exe << "1111" << 2 << L() << "The chosen network has no address.";
         QTest::newRow("failed install") << exe << "1111" << 0 << L() << "Unable to install forceBindIP.";
@@ -375,6 +365,13 @@ private slots:
         QTest::newRow("unelevated, administrator off") << exe << "0100" << 0
                                                        << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
         // No game seen after ForceBindIP: the window comes back and says so.
+        // A 64-bit game gets ForceBindIP64, which the install copies from beside the launcher into the native
+        // system folder, where nothing else puts it; without it, or on 32-bit Windows, nothing runs or is written.
+        QTest::newRow("x64 StarCraft 1.23 in a folder holding x86_64, install")
+            << "game" << "0100" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
+        QTest::newRow("x64, install, BindIP64.dll missing beside the launcher") << exe << "1111" << 0 << L()
+            << "A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside velkaro or in %A/System32.";
+        QTest::newRow("x64 on 32-bit Windows") << exe << "1111" << 0 << L() << "This game is a 64-bit program";
         QTest::newRow("ForceBindIP cannot start") << exe << "0000" << 0 << L{"minimised"} << "Could not start";
         QTest::newRow("ForceBindIP crashes, no game") << exe << "0000" << 0 << L{"minimised"}
                                                       << "ForceBindIP crashed (9); the game did not start.";
@@ -392,12 +389,14 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(QString, status);
         const QString tag = QTest::currentDataTag();
+        const bool x64 = tag.startsWith("x64");
         QString path = file.size() < 2 ? file : tmp->filePath(file);
         if (file.endsWith(".exe") && file != "missing.exe")
-            writeFile(path);
+            writeFile(path, x64 ? peHead(0x8664) : QByteArray());
         const QByteArray original = "PATH=" + path.toLocal8Bit() + "\n  PALETTE = 7\nunknown line\n";
         writeFile(appDir + "config.txt", original);
-        for (const QString name : {"ForceBindIP.exe", "BindIP.dll", "netsh.exe", "rundll32.exe"}) {
+        for (const QString name :
+             {"ForceBindIP.exe", "BindIP.dll", "ForceBindIP64.exe", "BindIP64.dll", "netsh.exe", "rundll32.exe"}) {
             QFile::copy(STANDIN_SCRIPT, appDir + name);
             QFile::setPermissions(appDir + name, tag.contains("cannot start") ? QFile::ReadOwner : QFile::ExeOwner);
         }
@@ -408,7 +407,12 @@ private slots:
         if (tag.contains("install")) // the files lie beside the launcher alone
             os->systemDir = installedTo.toStdString();
         if (tag.contains("missing beside"))
-            QFile::remove(appDir + "BindIP.dll");
+            QFile::remove(appDir + (x64 ? "BindIP64.dll" : "BindIP.dll"));
+        // Seen by 32-bit programs alone, Sysnative is named as Explorer shows it.
+        os->nativeDir = tmp->filePath(tag.contains("missing beside") ? "app/Sysnative" : "app/native").toStdString();
+        QDir().mkpath(tmp->filePath("app/native"));
+        os->windows64 = !tag.contains("32-bit Windows");
+        os->version = {{1, 23, 10, 0}, x64 ? u"StarCraft" : u""}; // no product name, no resource
         if (tag.contains("already there"))
             QFile::rename(appDir + "ForceBindIP.exe", installedTo + "/ForceBindIP.exe");
         qputenv("STANDIN_CRASH", tag.contains("crashes") ? "1" : "");
@@ -419,35 +423,37 @@ private slots:
             readOnly(appDir), writeFile(os->localFolder);
         qputenv("STANDIN_LINGER", tag.contains("no applet window") ? "0" : "20"); // an applet that ends is not waited for
         os->hiddenLooks = tag.endsWith("late") ? 2 : 0;
-        if (tag.contains("layers kept"))
-            os->layers[path] = "~ WINXPSP3 RUNASADMIN";
         os->windowTitles = expected.filter("activate ").replaceInStrings("activate ", "");
         const QString current = QDir::currentPath();
         QDir::setCurrent(tmp->path());
         open(tag.startsWith("pasted") ? "\t\"" + file.replace("/", "//") + "\" \n" : path);
         if (tag.contains("holding")) // everything gets the file, the field too
-            path = writeFile(path + "/StarCraft.EXE");
+            path = writeFile(path + "/x86_64/StarCraft.exe", peHead(0x8664));
         for (int i = 0; i < 4; ++i)
             child<QCheckBox>(OptionBoxes[i])->setChecked(flags[i] == '1');
         child<QRadioButton>(network == -2 ? "rbHamachi" : "rbSelNetwork")->setChecked(true);
         child<QComboBox>("cbNetworks")->setCurrentIndex(network == -2 ? 0 : network);
         if (!expected.isEmpty() && !tag.contains("cannot start"))
-            expected << QString(tag.contains("install") ? "game" : "app") + "/ForceBindIP.exe|" + (network == 0 ? "127.0.0.1" : "25.1.2.3") + "|%1";
+            expected << (x64 ? "native/ForceBindIP64.exe" : QString(tag.contains("install") ? "game" : "app") + "/ForceBindIP.exe")
+                            + "%D|" + (network == 0 ? "127.0.0.1" : "25.1.2.3") + "|%1" + (x64 ? "|-launch" : "");
         const QByteArray config = tag.contains("not saved") ? "absent" : expected.isEmpty() ? original : saved(path, flags);
         if (tag.contains("not saved"))
             expected.replaceInStrings(QRegularExpression("^"), "before config.txt: ");
 
-        QCOMPARE(launch(config), expected.replaceInStrings("%1", path));
+        // ForceBindIP runs in the game's folder.
+        const QString folder = QDir(tmp->path()).relativeFilePath(QFileInfo(path).path());
+        QCOMPARE(launch(config), expected.replaceInStrings("%1", path).replaceInStrings("%D", folder == "." ? "" : '@' + folder));
         QDir::setCurrent(current);
         QCOMPARE(readFile(appDir + "config.txt"), config);
         QCOMPARE(w->isVisible(), expected.isEmpty() || !status.isEmpty());
         QCOMPARE(w->isVisible() && w->isMinimized(), tag.startsWith("warning"));
         const QString message = w->statusBar()->currentMessage();
-        QCOMPARE(message.left(status.size()), status.replace("%L", os->localFolder));
+        QCOMPARE(message.left(status.size()), status.replace("%L", os->localFolder).replace("%A", tmp->filePath("app")));
         QCOMPARE(message.isEmpty(), status.isEmpty());
         QVERIFY2(!os->opened.contains(3), "a process of another name opened");
         // Half an install is no install.
         QCOMPARE(QFile::exists(installedTo + "/ForceBindIP.exe"), tag.contains("installed first") || tag.contains("completes"));
+        QCOMPARE(QFile::exists(tmp->filePath("app/native/BindIP64.dll")), x64 && status.isEmpty());
         // Any letters: the next start shows the path the launch stored.
         if (!expected.isEmpty() && !tag.contains("not saved")) {
             open();

@@ -1,8 +1,12 @@
-// The interface survey as the network list shows it; how ForceBindIP ended.
+// The interface survey as the network list shows it; how ForceBindIP starts
+// the game and how it ended.
 #include "FakeOs.h"
 #include "Network.h"
 
 #include <QtTest>
+
+using Version = OsInterface::VersionResource;
+Q_DECLARE_METATYPE(Version)
 
 class TestNetwork : public QObject
 {
@@ -84,6 +88,49 @@ private slots:
         QFETCH(quint32, code);
         QFETCH(QString, read);
         QCOMPARE((isCrash(QProcess::ExitStatus(status), code) ? "crash " : "exit ") + exitCodeText(code), read);
+    }
+
+    // The loader by the game's header, -launch by its version resource, the
+    // 64-bit pair from the native folder first.
+    void gameStart_data()
+    {
+        QTest::addColumn<QString>("image"); // the header's machine, then what is wrong with it
+        QTest::addColumn<Version>("version"); // no product name: no resource
+        QTest::addColumn<QString>("pairs"); // the folders holding the 64-bit pair
+        QTest::addColumn<QString>("started");
+        const QString x86 = "sys/ForceBindIP.exe 1.2.3.4 %G", x64 = "native/ForceBindIP64.exe 1.2.3.4 %G";
+        QTest::newRow("x64, the native pair first") << "x64" << Version() << "native sys" << x64;
+        QTest::newRow("x64, the 32-bit system folder's pair alone") << "x64" << Version() << "sys"
+                                                                   << "sys/ForceBindIP64.exe 1.2.3.4 %G";
+        QTest::newRow("truncated") << "x64 truncated" << Version() << "native" << x86;
+        QTest::newRow("no MZ") << "x64 no MZ" << Version() << "native" << x86;
+        QTest::newRow("e_lfanew out of range") << "x64 far" << Version() << "native" << x86;
+        QTest::newRow("x86 StarCraft 1.16.1") << "x86" << Version{{1, 16, 1, 0}, u"StarCraft"} << "native sys" << x86;
+        QTest::newRow("1.18.0") << "x86" << Version{{1, 18, 0, 0}, u"StarCraft"} << "" << x86 + " -launch";
+        QTest::newRow("x64 1.23.10, any letter case") << "x64" << Version{{1, 23, 10, 0}, u"STARCRAFT"} << "native"
+                                                      << x64 + " -launch";
+        QTest::newRow("numbers, not text: 1.9") << "x86" << Version{{1, 9, 0, 0}, u"StarCraft"} << "" << x86;
+        QTest::newRow("another product") << "x86" << Version{{1, 23, 10, 0}, u"StarEdit"} << "" << x86;
+    }
+    void gameStart()
+    {
+        QFETCH(QString, image);
+        QFETCH(Version, version);
+        QFETCH(QString, pairs);
+        QFETCH(QString, started);
+        QTemporaryDir dir;
+        for (const QString& folder : pairs.split(' ', Qt::SkipEmptyParts))
+            writeFile(dir.filePath(folder + "/ForceBindIP64.exe")), writeFile(dir.filePath(folder + "/BindIP64.dll"));
+        QByteArray head = peHead(image.startsWith("x64") ? 0x8664 : 0x14c);
+        head = image.endsWith("truncated") ? head.chopped(1) : image.endsWith("far") ? head.replace(0x3c, 1, "\xf8") : head;
+        head[0] = image.endsWith("no MZ") ? 'N' : 'M';
+        const QString game = writeFile(dir.filePath("sc/x86_64/sc.exe"), head);
+        FakeOs os;
+        os.systemDir = dir.filePath("sys").toStdString();
+        os.nativeDir = dir.filePath("native").toStdString();
+        os.version = version;
+        const GameStart start = ::gameStart(game, "1.2.3.4", gameFacts(os, game));
+        QCOMPARE((QStringList{start.program} + start.arguments).join(' '), dir.path() + '/' + started.replace("%G", game));
     }
 };
 

@@ -147,15 +147,36 @@ private slots:
         QCOMPARE(::cleanGamePath(typed, os), clean);
     }
 
-    // The registry's folder and the game's file name, one separator between them.
-    void registryDefault()
+    // A folder stands for its own game first, then today's client's, then the
+    // older one's; the registry's folder likewise where it holds no starcraft.exe,
+    // else it names that file, as one lying there.
+    void folderRule_data()
     {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("windows64");
+        QTest::addColumn<QString>("game"); // empty: none, the folder stays itself
+        const QStringList both{"StarCraft Launcher.exe", "x86/starcraft.exe", "x86_64/StarCraft.exe"};
+        QTest::newRow("its own first") << both + QStringList{"StarCraft.exe"} << true << "StarCraft.exe";
+        QTest::newRow("x86_64 before x86") << both << true << "x86_64/StarCraft.exe";
+        QTest::newRow("x86_64 only on 64-bit Windows") << both << false << "x86/starcraft.exe";
+        QTest::newRow("any letter case") << QStringList{"X86_64/STARCRAFT.EXE"} << true << "X86_64/STARCRAFT.EXE";
+        QTest::newRow("nothing found") << QStringList{"StarCraft Launcher.exe", "x64/StarCraft.exe"} << true << "";
+    }
+    void folderRule()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, windows64);
+        QFETCH(QString, game);
+        QTemporaryDir dir;
+        for (const QString& file : files)
+            writeFile(dir.filePath(file));
+        QCOMPARE(gameFile(dir.path(), windows64), game.isEmpty() ? dir.path() : dir.filePath(game));
+        // The registry's folder: no record, no path; one separator before the file name.
         FakeOs os;
         QCOMPARE(installedGamePath(os), QString());
-        for (const char* folder : {"D:\\SC", "D:\\SC\\"}) {
-            os.installPath = folder;
-            QCOMPARE(installedGamePath(os), QString("D:\\SC\\starcraft.exe"));
-        }
+        os.windows64 = windows64;
+        os.installPath = dir.path() + (game.isEmpty() ? "\\" : "");
+        QCOMPARE(installedGamePath(os), game.isEmpty() ? dir.path() + "\\starcraft.exe" : dir.filePath(game));
     }
 };
 

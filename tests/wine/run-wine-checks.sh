@@ -7,9 +7,9 @@
 # beside the launcher. One PASS/FAIL line per check, the last "N passed, N
 # failed"; the exit status is non-zero on any failure. Needs root.
 # VELKARO_ARCH: x86_64 (default) or i686, which needs a machine that runs 32-bit
-# code (scripts/guest-wine-checks.sh). VELKARO_EXE, VELKARO_STANDIN: the
-# launcher and a built standin.c, else the build's and one compiled here;
-# "--standin FILE" only compiles standin.c into FILE.
+# code (scripts/guest-wine-checks.sh). VELKARO_EXE, VELKARO_STANDINS: the
+# launcher and a folder of built stand-ins, else the build's and ones compiled
+# here; "--standins FOLDER" only compiles them into FOLDER.
 # VELKARO_WINE_PREFIX: a fresh prefix to use up instead of making one.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -19,11 +19,20 @@ case "$arch" in
     i686) system_folder=syswow64 ;; # where a 32-bit process's C:\windows\system32 lies on disk
     *) echo "VELKARO_ARCH: i686 or x86_64, not $arch" >&2; exit 2 ;;
 esac
+# Every game that runs on the host is 64-bit and goes through ForceBindIP64; the
+# emulated machine's 32-bit games go through ForceBindIP.
+bits=$([ "$arch" = x86_64 ] && echo 64)
 app_exe=${VELKARO_EXE:-$here/../../build/windows/$arch/src/Velkaro.exe}
-build_standin() { # output
-    "$arch-w64-mingw32-gcc" -municode -mwindows -O1 -Wall -Wextra -s "$here/standin.c" -o "$1" -lversion
+build_standin() { # arch output [the version resource's file version a,b,c,d]
+    [ -z "${3:-}" ] || "$1-w64-mingw32-windres" -DGAME_VERSION="$3" "$here/game-version.rc" -O coff -o "$2.o" || return
+    "$1-w64-mingw32-gcc" -municode -mwindows -O1 -Wall -Wextra -s "$here/standin.c" ${3:+"$2.o"} -o "$2" -lversion
 }
-if [ "${1:-}" = --standin ]; then build_standin "$2"; exit; fi
+# standin.exe of $arch and a 64-bit one; games of StarCraft 1.16.1 ($arch) and 1.23.10 (64-bit).
+build_standins() { # folder
+    build_standin "$arch" "$1/standin.exe" && build_standin x86_64 "$1/standin64.exe" &&
+        build_standin "$arch" "$1/starcraft-1.16.exe" 1,16,1,0 && build_standin x86_64 "$1/starcraft-1.23.exe" 1,23,10,0
+}
+if [ "${1:-}" = --standins ]; then build_standins "$2"; exit; fi
 
 # Nothing leaves the machine, and no desktop's focus disturbs the foreground check.
 # The launcher's folder is made read-only in mounts of the checks' own; in a
@@ -58,10 +67,10 @@ server=$(printf 'server-%x-%x' "$device" "$inode") # the server's socket folder,
 trap 'stop_wine; rm -rf "$work" "$WINEPREFIX" /tmp/wine-*/"$server" /tmp/.wine-*/"$server"; rmdir /tmp/wine-* 2>/dev/null' EXIT
 
 echo "Wine checks of the $arch Velkaro.exe"
-if [ -n "${VELKARO_STANDIN:-}" ]; then
-    cp "$VELKARO_STANDIN" "$work/standin.exe"
+if [ -n "${VELKARO_STANDINS:-}" ]; then
+    cp "$VELKARO_STANDINS"/{standin,standin64,starcraft-1.16,starcraft-1.23}.exe "$work/"
 else
-    build_standin "$work/standin.exe" || exit 1
+    build_standins "$work" || exit 1
 fi
 if [ -z "${VELKARO_WINE_PREFIX:-}" ]; then
     wine wineboot -i >/dev/null 2>&1 && wineserver -w || { echo "FAIL fresh Wine prefix"; exit 1; }
@@ -71,9 +80,10 @@ app=$drive_c/Игры/Velkaro
 system32=$drive_c/windows/$system_folder
 local_app_data=$(ls -d "$drive_c"/users/*/AppData/Local | grep -v '/users/Public/' | head -n 1)
 [ -d "$local_app_data" ] || { echo "FAIL no %LOCALAPPDATA% in the prefix"; exit 1; }
+native=$drive_c/windows/system32 # the 64-bit system folder
 mkdir -p "$app" "$drive_c/Games/Star Craft"
 cp "$app_exe" "$app/Velkaro.exe"
-cp "$work/standin.exe" "$drive_c/Games/Star Craft/StarCraft.exe"
+cp "$work/starcraft-1.16.exe" "$drive_c/Games/Star Craft/StarCraft.exe"
 for name in netsh.exe rundll32.exe; do
     cp "$work/standin.exe" "$app/$name"
     cp "$work/standin.exe" "$system32/$name"
@@ -81,6 +91,8 @@ for name in netsh.exe rundll32.exe; do
 done
 cp "$work/standin.exe" "$system32/ForceBindIP.exe"
 echo 'installed BindIP.dll' >"$system32/BindIP.dll"
+cp "$work/standin64.exe" "$native/ForceBindIP64.exe"
+echo 'installed BindIP64.dll' >"$native/BindIP64.dll"
 # The installer's path, with a final backslash, in the 32-bit view, where a 32-bit installer
 # writes; another in the native one.
 for view in 32 64; do
@@ -180,17 +192,17 @@ check "win7: config.txt beside the launcher in its Cyrillic folder, CR LF, the r
     [ "$(hex <"$app/config.txt")" = "$(crlf "PATH=$registry_game" FIREWALL_EXCEPTION=1 COMPABILITY=1 PALETTE=1 \
         ADMINISTRATOR=1)" ]
 # The layers count each run saw places the registry write between them.
-check "win7: netsh 7 times (2 rules, then again for the public profile), layers value, display applet, ForceBindIP, all from the system folder, then the game" \
+check "win7: netsh 7 times (2 rules, then again for the public profile), layers value, display applet, ForceBindIP$bits, all from the system folder, then the game" \
     [ "$(runs)" = "$(printf 'C:\\windows\\system32\\netsh.exe run 0\n%.0s' 1 2 3 4 5 6 7)"'
 C:\windows\system32\rundll32.exe shown 1
-C:\windows\system32\rundll32.exe foreground 1
-C:\windows\system32\ForceBindIP.exe run 1
+C:\windows\system32\rundll32.exe foreground 1'"
+C:\windows\system32\ForceBindIP$bits.exe run 1"'
 C:\Games\Star Craft\starcraft.exe game 1' ]
 check "win7: the public program rule gets the path in its one quoted argument" \
     [ "$(args_of 5)" = "advfirewall firewall add rule name=StarCraft993 dir=in action=allow \"program=$registry_game\" profile=public" ]
 check "win7: layers value is REG_SZ \"DISABLEDWM HIGHDPIAWARE RUNASADMIN\" with its zero" \
     [ "$(layers_value "$registry_game")" = "type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE RUNASADMIN')" ]
-check "win7: ForceBindIP gets 25.1.2.3, the IPv4 address of \"Hamachi\", and the quoted path" \
+check "win7: ForceBindIP gets 25.1.2.3, the IPv4 address of \"Hamachi\", and the quoted path; StarCraft 1.16.1 no -launch" \
     [ "$(args_of 10)" = "25.1.2.3 \"$registry_game\"" ]
 # Ended by the launcher, which Wine carries out a moment later; one left alone runs on.
 for _ in $(seq 50); do pgrep -f '^C:.windows.system32.rundll32.exe' >/dev/null || break; sleep 0.2; done
@@ -217,14 +229,14 @@ game='C:\Games\Star Craft\StarCraft.exe'
 rm "$app/config.txt" && mkdir -p "$local_app_data/VirtualStore/Игры/Velkaro"
 printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" \
     >"$local_app_data/VirtualStore/Игры/Velkaro/config.txt"
-mv "$system32/ForceBindIP.exe" "$app/ForceBindIP.exe"
-echo 'launcher copy of BindIP.dll' >"$app/BindIP.dll"
-cp "$system32/BindIP.dll" "$work/BindIP.before"
+mv "$system32/ForceBindIP$bits.exe" "$app/ForceBindIP$bits.exe"
+echo "launcher copy of BindIP$bits.dll" >"$app/BindIP$bits.dll"
+cp "$system32/BindIP$bits.dll" "$work/BindIP.before"
 run_launcher F5
-check "install: ForceBindIP.exe copied into the system folder" cmp -s "$system32/ForceBindIP.exe" "$app/ForceBindIP.exe"
-check "install: the BindIP.dll already there is left byte for byte" cmp -s "$system32/BindIP.dll" "$work/BindIP.before"
-check "install, VirtualStore's settings read: the launch goes on to the installed ForceBindIP (exit $rc)" \
-    [ "$rc/$(runs)" = '0/C:\windows\system32\ForceBindIP.exe run 2
+check "install: ForceBindIP$bits.exe copied into the system folder" cmp -s "$system32/ForceBindIP$bits.exe" "$app/ForceBindIP$bits.exe"
+check "install: the BindIP$bits.dll already there is left byte for byte" cmp -s "$system32/BindIP$bits.dll" "$work/BindIP.before"
+check "install, VirtualStore's settings read: the launch goes on to the installed ForceBindIP$bits (exit $rc)" \
+    [ "$rc/$(runs)" = "0/C:\windows\system32\ForceBindIP$bits.exe run 2"'
 C:\Games\Star Craft\StarCraft.exe game 2' ]
 
 # --- ForceBindIP ends without starting the game: the launcher comes back and says so ---
@@ -245,7 +257,7 @@ check "no game: the launcher stays open after F5 (stayed: $stayed), restored: Es
 check "no game, \\\\?\\ path: the plain path in the firewall rule, the layers and ForceBindIP's run, no game" \
     [ "$(args_of 1)/$(layers_value "$game")/$(args_of 8)/$(runs | tail -n +8)" = "firewall add allowedprogram \
 program = \"$game\" name = StarCraft993 mode = ENABLE scope = ALL profile = ALL/type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE')\
-/25.1.2.3 \"$game\"/C:\\windows\\system32\\ForceBindIP.exe run 2" ]
+/25.1.2.3 \"$game\"/C:\\windows\\system32\\ForceBindIP$bits.exe run 2" ]
 
 # --- 100% and 150%: both windows scale as a whole; a folder path; a Hangul install path ---
 # While the launcher runs, its About dialog (F1) waits: the width and height of
@@ -272,19 +284,21 @@ run_launcher F1
 check "folder: after About, Esc, F5 the firewall rule, the layers and ForceBindIP get the game in it (exit $rc)" \
     [ "$rc/$(args_of 1)/$(layers_value "$game")/$(args_of 8)" = "0/firewall add allowedprogram program = \"$game\" \
 name = StarCraft993 mode = ENABLE scope = ALL profile = ALL/type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE RUNASADMIN')/25.1.2.3 \"$game\"" ]
-# At 144 DPI the game is the registry's, in a folder named in Hangul, which code page 1252 lacks.
+# At 144 DPI the game is the registry's, in a folder named in Hangul, which code page 1252 lacks,
+# laid out as today's client: its 64-bit game in x86_64, an older one in x86, none of its own.
+# ForceBindIP64 lies beside the launcher alone.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-mkdir -p "$drive_c/Games/게임" && cp "$work/standin.exe" "$drive_c/Games/게임/StarCraft.exe"
+mkdir -p "$drive_c/Games/게임/x86_64" "$drive_c/Games/게임/x86" && cp "$work/standin.exe" "$drive_c/Games/게임/x86/StarCraft.exe"
+cp "$work/starcraft-1.23.exe" "$drive_c/Games/게임/x86_64/StarCraft.exe" && mv "$native"/{ForceBindIP64.exe,BindIP64.dll} "$app/"
 wine reg add 'HKLM\Software\Blizzard Entertainment\Starcraft' /v InstallPath /t REG_SZ /d 'C:\Games\게임' /reg:32 /f >/dev/null 2>&1
 printf 'FIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
 sizes_then_launch "$work/sizes-144" &
 run_launcher F1
-# ForceBindIP reads its command line in code page 1252: it gets the short form, in ASCII with no "?" or "/",
-# and starts the game.
+# ForceBindIP reads its command line in code page 1252: it gets the short form, in ASCII with no "?" or "/".
 ascii='[!-.0->@-~]+'
-check "korean: after About, Esc, F5 ForceBindIP gets the registry's path as its ASCII short form, the game starts (exit $rc)" \
-    grep -qxE "0/25\.1\.2\.3 C:\\\\Games\\\\$ascii\\\\STAR$ascii/C:\\\\Games\\\\게임\\\\StarCraft\.exe game [0-9]+" \
-    <<<"$rc/$(args_of 1)/$(runs | tail -n 1)"
+check "korean: after About, Esc, F5 ForceBindIP64, installed into the 64-bit system folder, gets the registry's x86_64 game as its ASCII short form and -launch; the game starts in its folder (exit $rc)" \
+    grep -qxE "0/C:\\\\windows\\\\system32\\\\ForceBindIP64\.exe run/25\.1\.2\.3 C:\\\\Games\\\\$ascii\\\\STAR$ascii -launch/C:\\\\Games\\\\게임\\\\x86_64\\\\StarCraft\.exe game/C:\\\\Games\\\\게임\\\\x86_64/copied" \
+    <<<"$rc/$(runs | head -n 1 | cut -d' ' -f1,2)/$(args_of 1)/$(runs | sed -n 2p | cut -d' ' -f1,2)/$(sed -n 2p "$log" | cut -f5)/$(cmp "$native/BindIP64.dll" "$app/BindIP64.dll" && echo copied)"
 check "dpi: both windows at least 1.4 times as wide and as tall at 144 as at 96 ($(cat "$work"/sizes-{96,144} | tr "\n" " "))" \
     awk 'FNR == NR { s[FNR] = $1; next } $1 * 10 < s[FNR] * 14 { bad = 1 } END { exit bad || NR != 8 }' "$work"/sizes-{96,144}
 
@@ -300,11 +314,13 @@ titled() { # LANG title [argument...]
 # Nothing beside the launcher: the settings saved in %LOCALAPPDATA%\Velkaro are read back.
 rm "$app/config.txt"
 titled en_US.UTF-8 'Velkaro for Hamachi' --launch
-check "--launch, %LOCALAPPDATA%\Velkaro read back: the game starts with no key and no window seen, exit 0 (got $rc/$window/$(runs | cut -d' ' -f1,2 | head -n 1)/$(args_of 1))" \
-    [ "$rc/$window/$(runs | cut -d' ' -f1,2 | head -n 1)/$(args_of 1)" = "0//C:\windows\system32\ForceBindIP.exe run/25.1.2.3 \"$game\"" ]
+# The first run after the firewall's is ForceBindIP's.
+first=$(($(grep -c netsh "$log" 2>/dev/null) + 1))
+check "--launch, %LOCALAPPDATA%\Velkaro read back: the game starts with no key and no window seen, exit 0 (got $rc/$window/$(runs | sed -n ${first}p | cut -d' ' -f1,2)/$(args_of $first))" \
+    [ "$rc/$window/$(runs | sed -n ${first}p | cut -d' ' -f1,2)/$(args_of $first)" = "0//C:\windows\system32\ForceBindIP$bits.exe run/25.1.2.3 \"$game\"" ]
 titled ru_RU.UTF-8 'Velkaro для Hamachi'
 check "ru_RU: the window title is Russian" [ -n "$window" ]
-echo 'no program' >"$system32/ForceBindIP.exe"
+echo 'no program' >"$native/ForceBindIP64.exe"
 titled en_US.UTF-8 'Velkaro for Hamachi' /launch
 check "/launch, ForceBindIP no program: the window shows with no key, titled in English" [ -n "$window" ]
 

@@ -1,9 +1,10 @@
 /* Plays the outside programs the launcher starts, chosen by its own file name:
- * ForceBindIP.exe, netsh.exe, rundll32.exe and the game, StarCraft.exe. Each
- * run appends tab-separated records to %VELKARO_STANDIN_LOG%: its own full
- * path, the event, how many compatibility layers values exist, the raw
- * command line, all in UTF-8; ForceBindIP's as the 8-bit call gives it, as
- * programs of its age read it.
+ * ForceBindIP.exe, ForceBindIP64.exe, netsh.exe, rundll32.exe and the game,
+ * StarCraft.exe. Each run appends tab-separated records to
+ * %VELKARO_STANDIN_LOG%: its own full path, the event, how many compatibility
+ * layers values exist, the raw command line, its current folder, all in UTF-8;
+ * ForceBindIP's command line as the 8-bit call gives it, as programs of its
+ * age read it.
  * Under any other name, "reg VALUE" prints the type and hex bytes of the
  * value VALUE in the user's compatibility layers key, or "absent"; "about
  * FILE" prints what Windows reads of FILE's version block and manifest. */
@@ -18,7 +19,7 @@ static const char layersKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion
 
 static void record(const char *event)
 {
-    static char line[16384], cmd[8192], self[MAX_PATH * 3];
+    static char line[16384], cmd[8192], self[MAX_PATH * 3], folder[MAX_PATH * 3];
     wchar_t path[MAX_PATH];
     DWORD layers = 0, written;
     HKEY key;
@@ -31,7 +32,9 @@ static void record(const char *event)
     GetLongPathNameW(path, path, MAX_PATH); /* started by its short path, it is named so */
     WideCharToMultiByte(CP_UTF8, 0, path, -1, self, sizeof self, NULL, NULL);
     WideCharToMultiByte(CP_UTF8, 0, commandLine ? commandLine : GetCommandLineW(), -1, cmd, sizeof cmd, NULL, NULL);
-    int length = snprintf(line, sizeof line, "%s\t%s\t%lu\t%s\n", self, event, layers, cmd);
+    GetCurrentDirectoryW(MAX_PATH, path);
+    WideCharToMultiByte(CP_UTF8, 0, path, -1, folder, sizeof folder, NULL, NULL);
+    int length = snprintf(line, sizeof line, "%s\t%s\t%lu\t%s\t%s\n", self, event, layers, cmd, folder);
     GetEnvironmentVariableW(L"VELKARO_STANDIN_LOG", path, MAX_PATH);
     /* Append-only access: records of concurrent runs never overwrite each other. */
     HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_ALWAYS, 0, NULL);
@@ -64,15 +67,17 @@ int wmain(int argc, wchar_t **argv)
         for (;;) /* until the launcher ends it */
             Sleep(1000);
     }
+    const int forceBindIP = !_wcsicmp(name, L"forcebindip.exe") || !_wcsicmp(name, L"forcebindip64.exe");
     /* What ForceBindIP reads is logged; the game it starts is named the same way unless a "?" took a letter. */
-    if (!_wcsicmp(name, L"forcebindip.exe") && MultiByteToWideChar(CP_ACP, 0, GetCommandLineA(), -1, narrow, 8192))
+    if (forceBindIP && MultiByteToWideChar(CP_ACP, 0, GetCommandLineA(), -1, narrow, 8192))
         commandLine = narrow;
-    if (!_wcsicmp(name, L"forcebindip.exe") || !_wcsicmp(name, L"netsh.exe")) {
+    if (forceBindIP || !_wcsicmp(name, L"netsh.exe")) {
         record("run");
-        /* ForceBindIP starts the game, its second argument, unless VELKARO_STANDIN_NO_GAME is set. */
+        /* ForceBindIP starts the game, its second argument, in its own folder, unless
+         * VELKARO_STANDIN_NO_GAME is set. */
         STARTUPINFOW startup = {.cb = sizeof startup};
         PROCESS_INFORMATION game;
-        if (!_wcsicmp(name, L"forcebindip.exe") && argc == 3 && !_wgetenv(L"VELKARO_STANDIN_NO_GAME"))
+        if (forceBindIP && argc >= 3 && !_wgetenv(L"VELKARO_STANDIN_NO_GAME"))
             CreateProcessW(argv[2], NULL, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &game);
         return 0;
     }
