@@ -92,6 +92,10 @@ private:
     QString configPath;
     QString gamePath;
     LaunchOptions options;
+    // The interface name of the network the last list launch used; empty for none.
+    QString keptNetwork;
+    // A network was kept but is not in the list with an address.
+    bool keptNetworkGone = false;
     QString launchPath;
     bool vistaOrLater = false;
     // 0 until a version query answers: an unknown system counts as pre-Vista.

@@ -213,6 +213,10 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>ForceBindIP stürzte (%1) nach dem Spielstart ab; es läuft evtl. ungebunden.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>Das zuletzt gewählte Netzwerk (%1) ist nicht verbunden.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

@@ -213,6 +213,10 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>ForceBindIP falló (%1) tras iniciar el juego; puede ir sin enlazar.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>La red elegida la última vez (%1) no está conectada.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

@@ -213,6 +213,10 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>ForceBindIP가 게임 시작 후 비정상 종료되었습니다 (%1). 바인딩 없이 실행될 수 있습니다.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>지난번에 선택한 네트워크(%1)가 연결되어 있지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

@@ -213,6 +213,10 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>ForceBindIP uległ awarii (%1) po uruchomieniu gry; może działać bez powiązania.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>Ostatnio wybrana sieć (%1) nie jest połączona.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

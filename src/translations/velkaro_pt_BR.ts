@@ -213,6 +213,10 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>O ForceBindIP falhou (%1) após iniciar o jogo; ele pode rodar sem vínculo.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>A rede escolhida da última vez (%1) não está conectada.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

@@ -213,6 +213,10 @@ p, li { white-space: pre-wrap; }
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
         <translation>ForceBindIP аварийно завершился (%1) после запуска игры; она может работать без привязки.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>Сеть, выбранная в прошлый раз (%1), не подключена.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

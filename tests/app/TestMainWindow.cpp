@@ -48,7 +48,8 @@ const char* const WithHamachi = "link set lo up\n"
 // Replaces the namespace's interfaces with those the ip commands make, one per line.
 void network(const QString& commands)
 {
-    QProcess::execute("ip", {"link", "del", "Hamachi"});
+    for (const char* name : {"Hamachi", "ZeroTier0"})
+        QProcess::execute("ip", {"link", "del", name});
     QProcess::execute("ip", {"link", "set", "lo", "down"});
     QProcess::execute("ip", {"addr", "flush", "dev", "lo"});
     for (const QString& command : commands.split('\n', Qt::SkipEmptyParts))
@@ -420,7 +421,8 @@ private slots:
         child<QComboBox>("cbNetworks")->setCurrentIndex(network == -2 ? 0 : network);
         if (!expected.isEmpty() && !tag.contains("cannot start"))
             expected << QString(tag.contains("install") ? "game" : "app") + "/ForceBindIP.exe|" + (network == 0 ? "127.0.0.1" : "25.1.2.3") + "|%1";
-        const QByteArray config = tag.contains("not saved") ? "absent" : expected.isEmpty() ? original : saved(path, flags);
+        const QByteArray config = tag.contains("not saved") ? "absent" : expected.isEmpty() ? original
+                                                                         : saved(path, flags) + QByteArray(network < 0 ? "" : network ? "NETWORK=Hamachi\n" : "NETWORK=lo\n");
         if (tag.contains("not saved"))
             expected.replaceInStrings(QRegularExpression("^"), "before config.txt: ");
 
@@ -466,6 +468,56 @@ private slots:
         QCOMPARE(readFile(os->logPath).contains("ForceBindIP.exe"), status.isEmpty());
         QVERIFY(!w->windowHandle()); // never shown, not even minimised
         QCOMPARE(w->statusBar()->currentMessage().left(qMax(1, status.size())), status);
+    }
+
+    // A list launch's network is selected at the next start, ahead of Hamachi; one that
+    // is gone is named, never swapped silently, and a shortcut's launch waits.
+    void keptNetwork_data()
+    {
+        QTest::addColumn<QString>("interfaces");
+        QTest::addColumn<QString>("kept"); // NETWORK in config.txt
+        QTest::addColumn<QString>("start"); // Hamachi and list choice as in startUp, then the current item
+        QTest::addColumn<QString>("press"); // a button, or --launch
+        QTest::addColumn<QString>("bound"); // ForceBindIP's address; empty: not run
+        QTest::addColumn<QString>("written"); // NETWORK then in config.txt
+        const QString zeroTier = WithHamachi + QString("\nlink set lan0 name ZeroTier0\naddr add 10.147.17.5/24 dev ZeroTier0");
+        QTest::newRow("kept ahead of Hamachi, Cancel keeps it") << zeroTier << "ZeroTier0" << "ox2" << "btnCancel" << "" << "ZeroTier0";
+        QTest::newRow("gone: Hamachi, which keeps nothing") << zeroTier << "Radmin VPN" << "xo0" << "btnLaunch" << "25.1.2.3" << "";
+        QTest::newRow("gone without an address: a LAN VPN, then kept")
+            << "link set lo up\nlink add ZeroTier0 index 10 type veth peer name lan0 index 11\naddr add 10.147.17.5/24 dev ZeroTier0"
+            << "lan0" << "-x1" << "btnLaunch" << "10.147.17.5" << "ZeroTier0";
+        QTest::newRow("--launch, gone: nothing runs") << zeroTier << "Radmin VPN" << "xo0" << "--launch" << "" << "";
+        QTest::newRow("--launch, NETWORK empty") << zeroTier << "" << "xo0" << "--launch" << "25.1.2.3" << "";
+    }
+    void keptNetwork()
+    {
+        QFETCH(QString, interfaces);
+        QFETCH(QString, kept);
+        QFETCH(QString, start);
+        QFETCH(QString, press);
+        QFETCH(QString, bound);
+        QFETCH(QString, written);
+        network(interfaces);
+        const QByteArray loaded = "PATH=" + game.toLocal8Bit() + "\nFIREWALL_EXCEPTION=0\nCOMPABILITY=0\nNETWORK=" + kept.toLocal8Bit() + '\n';
+        writeFile(appDir + "config.txt", loaded);
+        for (const QString name : {"ForceBindIP.exe", "BindIP.dll"})
+            QFile::copy(STANDIN_SCRIPT, appDir + name) && QFile::setPermissions(appDir + name, QFile::ExeOwner);
+        os->systemDir = tmp->filePath("app").toStdString();
+        w = std::make_unique<MainWindow>(appDir + "velkaro");
+        QString seen;
+        for (const char* name : {"rbHamachi", "rbSelNetwork"})
+            seen += !child(name)->isEnabled() ? '-' : child(name)->isChecked() ? 'x' : 'o';
+        QCOMPARE(seen + QString::number(child<QComboBox>("cbNetworks")->currentIndex()), start);
+        const QString gone = QByteArray(QTest::currentDataTag()).contains("gone") ? kept : QString();
+        QCOMPARE(w->statusBar()->currentMessage(), gone.isEmpty() ? "" : "The network chosen last time (" + gone + ") is not connected.");
+        if (press == "--launch")
+            QCOMPARE(w->launchAtStart(), !bound.isEmpty());
+        else
+            emit child(qPrintable(press))->pressed();
+        const QByteArray log = readFile(os->logPath);
+        QCOMPARE(log.contains("ForceBindIP") && log.contains('\t' + bound.toLatin1().toBase64() + '\t'), !bound.isEmpty());
+        QCOMPARE(readFile(appDir + "config.txt"), bound.isEmpty() && press == "--launch" ? loaded
+                     : saved(game, "0011") + (written.isEmpty() ? "" : "NETWORK=" + written.toLocal8Bit() + '\n'));
     }
 
     // The first of the user's languages that is English or translated gives the

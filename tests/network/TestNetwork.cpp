@@ -13,20 +13,32 @@ private slots:
         QTest::addColumn<QString>("given"); // "name=address,address;" per interface, in the system's order
         QTest::addColumn<QString>("listed");
         QTest::addColumn<QString>("hamachi");
-        QTest::newRow("first IPv4, after an IPv6") << "eth0=fe80::1,10.0.0.2,10.0.0.3" << "eth0 | 10.0.0.2" << "";
+        QTest::addColumn<int>("byDefault"); // the entry selected without Hamachi
+        QTest::addColumn<int>("kept"); // where the first interface's name, kept, is found
+        QTest::newRow("first IPv4, after an IPv6") << "eth0=fe80::1,10.0.0.2,10.0.0.3" << "eth0 | 10.0.0.2" << "" << 0 << 0;
         QTest::newRow("IPv6 only left out, order kept") << "a=10.0.0.1;v6=fe80::1,2001:db8::5;b=;c=192.168.1.4"
-                                                        << "a | 10.0.0.1; b | NOT connected; c | 192.168.1.4" << "";
+                                                        << "a | 10.0.0.1; b | NOT connected; c | 192.168.1.4" << "" << 0 << 0;
         QTest::newRow("exact name") << "hamachi=25.1.2.3;Hamachi 2=25.1.2.4; Hamachi=25.1.2.5"
-                                    << "hamachi | 25.1.2.3; Hamachi 2 | 25.1.2.4;  Hamachi | 25.1.2.5" << "";
+                                    << "hamachi | 25.1.2.3; Hamachi 2 | 25.1.2.4;  Hamachi | 25.1.2.5" << "" << 0 << 0;
         // An IPv6-only Hamachi makes no record, so the next one is the one found.
         QTest::newRow("first of two with IPv4") << "Hamachi=fe80::1;Hamachi=25.0.0.1;Hamachi=25.0.0.2"
-                                                << "Hamachi | 25.0.0.1; Hamachi | 25.0.0.2" << "25.0.0.1";
+                                                << "Hamachi | 25.0.0.1; Hamachi | 25.0.0.2" << "25.0.0.1" << 0 << 0;
+        QTest::newRow("Radmin VPN in capitals, after a ZeroTier without address")
+            << "lo=127.0.0.1;ZeroTier One [8056c2e21c000001]=;RADMIN VPN=26.0.0.1;ZeroTier One [8056c2e21c000002]=10.147.17.5"
+            << "lo | 127.0.0.1; ZeroTier One [8056c2e21c000001] | NOT connected; RADMIN VPN | 26.0.0.1; ZeroTier One "
+               "[8056c2e21c000002] | 10.147.17.5" << "" << 2 << 0;
+        QTest::newRow("zerotier, the first of two names alike without address")
+            << "x=;x=10.0.0.1;My Radmin=26.0.0.1;zerotier one=10.147.17.5;Radmin VPN=26.0.0.2"
+            << "x | NOT connected; x | 10.0.0.1; My Radmin | 26.0.0.1; zerotier one | 10.147.17.5; Radmin VPN | 26.0.0.2"
+            << "" << 3 << -1;
     }
     void survey()
     {
         QFETCH(QString, given);
         QFETCH(QString, listed);
         QFETCH(QString, hamachi);
+        QFETCH(int, byDefault);
+        QFETCH(int, kept);
         QList<SurveyedInterface> interfaces;
         for (const QString& described : given.split(';')) {
             SurveyedInterface iface{described.section('=', 0, 0), {}};
@@ -40,6 +52,8 @@ private slots:
             shown << entry.displayText;
         QCOMPARE(shown.join("; "), listed);
         QCOMPARE(hamachiAddress(entries), hamachi);
+        QCOMPARE(defaultNetworkIndex(entries), byDefault);
+        QCOMPARE(keptNetworkIndex(entries, interfaces.first().name), kept);
     }
 
     // Windows' codes, which no stand-in on Linux gives: "crash" or "exit", then the code as shown.
