@@ -104,13 +104,13 @@ private slots:
     // reader's 1023 bytes hold the CR LF of Windows' text mode too.
     void pathThatWouldNotComeBack()
     {
-        QCOMPARE(writeConfig(QString(1016, 'a'), {}), stored(QByteArray(1016, 'a')));
+        QCOMPARE(writeConfig(QString(1016, 'a'), {}, QString(1013, 'a')),
+                 stored(QByteArray(1016, 'a'), "1\n1\n1\n1", QByteArray(1013, 'a')));
+        // A network's limit is the path's less the three letters its key is longer; blanks around it would go.
         for (const QString& path : {QString(1017, 'a'), QString("C:\\a") + QChar(0xd800) + ".exe",
                                     QString("/a\nPALETTE=0"), QString("/a\rb"), QString("/a") + QChar(0) + "b"})
-            QCOMPARE(writeConfig(path, {}), stored(""));
-        QCOMPARE(writeConfig("", {}, QString(1013, 'a')), stored("", "1\n1\n1\n1", QByteArray(1013, 'a')));
-        for (const QString& network : {QString(1014, 'a'), QString(" a"), QString("a\nPATH=/")})
-            QCOMPARE(writeConfig("", {}, network), stored(""));
+            QCOMPARE(writeConfig(path, {}, path.size() > 1000 ? path.mid(3) : path), stored(""));
+        QCOMPARE(writeConfig("", {}, " a"), stored(""));
     }
 
     // Root ignores permissions, so a file size limit stands in for a full disk.
