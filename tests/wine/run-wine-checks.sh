@@ -38,6 +38,11 @@ ip addr add 25.9.9.9/8 dev hamachi
 ip addr add 2001:db8::1/64 dev Hamachi nodad
 ip addr add 25.1.2.3/8 dev Hamachi
 ip link set hamachi up && ip link set Hamachi up
+# LAN VPN adapters under Linux names (no blanks, 15 bytes at most), "RadminVPN"
+# listed first, with no IPv4 address.
+ip link add ZeroTier0 index 21 type veth peer name RadminVPN index 20
+ip addr add 10.147.17.5/24 dev ZeroTier0
+ip link set RadminVPN up && ip link set ZeroTier0 up
 
 passed=0 failed=0
 check() { # label, then a command whose status decides
@@ -205,7 +210,8 @@ check "unicode: config.txt in UTF-8 with a byte-order mark, as code page 1252 ho
 
 # --- ForceBindIP beside the launcher only: the first launch installs it ----------
 game='C:\Games\Star Craft\StarCraft.exe'
-printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" >"$app/config.txt"
+# The network kept from the last launch, ZeroTier0, goes ahead of Hamachi.
+printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\nNETWORK=ZeroTier0\r\n' "$game" >"$app/config.txt"
 mv "$system32/ForceBindIP.exe" "$app/ForceBindIP.exe"
 echo 'launcher copy of BindIP.dll' >"$app/BindIP.dll"
 cp "$system32/BindIP.dll" "$work/BindIP.before"
@@ -215,16 +221,24 @@ check "install: the BindIP.dll already there is left byte for byte" cmp -s "$sys
 check "install: the launch goes on to the installed ForceBindIP (exit $rc)" \
     [ "$rc/$(runs)" = '0/C:\windows\system32\ForceBindIP.exe run 2
 C:\Games\Star Craft\StarCraft.exe game 2' ]
+check "kept: ForceBindIP gets ZeroTier0's address, not Hamachi's; config.txt keeps ZeroTier0" [ "$(args_of 1)/$(hex <"$app/config.txt")" \
+    = "10.147.17.5 \"$game\"/$(crlf "PATH=$game" FIREWALL_EXCEPTION=0 COMPABILITY=0 PALETTE=0 ADMINISTRATOR=0 NETWORK=ZeroTier0)" ]
 
 # --- ForceBindIP ends without starting the game: the launcher comes back and says so ---
+# No Hamachi for this start (a link renames only while down, which drops its IPv6
+# address) and nothing kept: the ZeroTier adapter with an address is the default.
 printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" >"$app/config.txt"
+ip link set Hamachi down && ip link set Hamachi name HamachiOff
 export VELKARO_STANDIN_NO_GAME=1
 run_launcher F5 Escape
 unset VELKARO_STANDIN_NO_GAME
+ip link set HamachiOff name Hamachi && ip addr add 2001:db8::1/64 dev Hamachi nodad && ip link set Hamachi up
 # Keys reach no minimised window: Esc ending it shows it restored.
 check "no game: the launcher stays open after F5 (stayed: $stayed), restored: Esc ends it with 0 (got $rc)" \
     [ "$stayed/$rc" = yes/0 ]
-check "no game: ForceBindIP ran, no game" [ "$(runs)" = 'C:\windows\system32\ForceBindIP.exe run 2' ]
+check "no game, no Hamachi: ForceBindIP ran with ZeroTier0's address, no game; config.txt keeps ZeroTier0" \
+    [ "$(runs)/$(args_of 1)/$(tail -n 1 "$app/config.txt" | tr -d '\r')" \
+        = "C:\\windows\\system32\\ForceBindIP.exe run 2/10.147.17.5 \"$game\"/NETWORK=ZeroTier0" ]
 
 # --- 100% and 150%: both windows scale as a whole; a folder path; a Hangul install path ---
 # While the launcher runs, its About dialog (F1) waits: the width and height of
