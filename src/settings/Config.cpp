@@ -114,6 +114,16 @@ bool needsUtf8(const QString& value)
     return isOneLine(value) && !fitsCodePage(value) && QString::fromUtf8(value.toUtf8()) == value;
 }
 
+// Earlier versions find a key anywhere in a line: a name holding an
+// option's key and an equals sign would set that option there.
+bool misreadEarlier(const QString& name)
+{
+    static const QRegularExpression key(
+        QStringLiteral("\\b(PATH|FIREWALL_EXCEPTION|COMPABILITY|PALETTE|ADMINISTRATOR)\\s*="),
+        QRegularExpression::UseUnicodePropertiesOption);
+    return key.match(name).hasMatch();
+}
+
 // A value's bytes in the file, or none where it would not come back as it
 // went: not as some other text the encoding made of it, not cut by a line
 // break (which would write lines of its own), not in pieces longer than the
@@ -216,7 +226,7 @@ void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& optio
 QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options, const QString& network)
 {
     // The reader drops blanks around a name, so a name with them would come back as another.
-    const QString name = network.trimmed() == network ? network : QString();
+    const QString name = network.trimmed() == network && !misreadEarlier(network) ? network : QString();
     const bool utf8 = needsUtf8(gamePath) || needsUtf8(name);
     const QByteArray path = storedValue(gamePath, utf8, int(std::strlen(PathKey)) + 1);
     const QByteArray networkName = storedValue(name, utf8, int(std::strlen(NetworkKey)) + 1);

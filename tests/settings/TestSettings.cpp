@@ -75,8 +75,10 @@ private slots:
             << stored("C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\\xea\xb2\x8c\xec\x9e\x84.exe");
         QTest::newRow("binary") << binary << stored("");
         // A network's name is the whole rest of its line; the last NETWORK line wins, an empty one keeps nothing.
-        QTest::newRow("NETWORK, odd characters") << QByteArray("NETWORK=eth0\n NETWORK = ZeroTier One [8056c2e21c000001] PALETTE=0 \nADMINISTRATOR=0\n")
-                                                 << stored("", "1\n1\n1\n0", "ZeroTier One [8056c2e21c000001] PALETTE=0");
+        QTest::newRow("NETWORK, odd characters") << QByteArray("NETWORK=eth0\n NETWORK = ZeroTier One [8056c2e21c000001] =x \nADMINISTRATOR=0\n")
+                                                 << stored("", "1\n1\n1\n0", "ZeroTier One [8056c2e21c000001] =x");
+        // Earlier versions would take such a name's PALETTE for theirs.
+        QTest::newRow("NETWORK holding a key") << QByteArray("PALETTE=3\nNETWORK=my lan PALETTE=0\n") << stored("", "1\n1\n3\n1");
         QTest::newRow("NETWORK empty") << QByteArray("NETWORK=Radmin VPN\nNETWORK=\n") << stored("");
         QTest::newRow("Cyrillic NETWORK, code page windows-1252") << QByteArray("\xef\xbb\xbfNETWORK=\xd0\xa1\xd0\xb5\xd1\x82\xd1\x8c\nPATH=C:\\sc")
                                                               << "\xef\xbb\xbf" + stored("C:\\sc", "1\n1\n1\n1", "\xd0\xa1\xd0\xb5\xd1\x82\xd1\x8c");
