@@ -51,6 +51,11 @@ MainWindow::MainWindow(QString programPath, QWidget* parent)
     }
 
     collectNetworks();
+    const int kept = keptNetworkIndex(networks, keptNetwork);
+    // The player's network is never swapped for another without a word.
+    keptNetworkGone = !keptNetwork.isEmpty() && kept < 0;
+    if (keptNetworkGone)
+        stopLaunch(tr("The network chosen last time (%1) is not connected.").arg(keptNetwork));
     if (networks.empty()) {
         ui->rbHamachi->setEnabled(false);
         ui->rbSelNetwork->setEnabled(false);
@@ -60,13 +65,15 @@ MainWindow::MainWindow(QString programPath, QWidget* parent)
             ui->cbNetworks->insertItem(ui->cbNetworks->count(), entry.displayText);
         hamachiIP = findHamachiIP();
         ui->leHamachiIP->setText(hamachiIP);
-        if (!hamachiIP.isEmpty()) {
+        // The player's last choice first, then Hamachi, then a LAN VPN.
+        if (!hamachiIP.isEmpty() && kept < 0) {
             ui->rbHamachi->setChecked(true);
             ui->rbSelNetwork->setChecked(false);
         } else {
             ui->rbHamachi->setChecked(false);
-            ui->rbHamachi->setEnabled(false);
+            ui->rbHamachi->setEnabled(!hamachiIP.isEmpty());
             ui->rbSelNetwork->setChecked(true);
+            ui->cbNetworks->setCurrentIndex(kept >= 0 ? kept : defaultNetworkIndex(networks));
         }
     }
 
@@ -108,14 +115,14 @@ bool MainWindow::loadConfig()
     QByteArray bytes;
     if (!readTextFile(configToRead(configPlaces), bytes))
         return false;
-    readConfig(bytes, gamePath, options);
+    readConfig(bytes, gamePath, options, keptNetwork);
     return true;
 }
 
 bool MainWindow::saveConfig()
 {
     configPath = configToWrite(configPlaces);
-    return replaceTextFile(configPath, writeConfig(gamePath, options));
+    return replaceTextFile(configPath, writeConfig(gamePath, options, keptNetwork));
 }
 
 void MainWindow::lookupInstallPath()
@@ -231,6 +238,10 @@ void MainWindow::onLaunch()
 
 bool MainWindow::launchAtStart()
 {
+    // Bound to another network than the one kept, the game would not find
+    // the player's friends: the window shows, saying which one is gone.
+    if (keptNetworkGone)
+        return false;
     // With no network at all, Launch is disabled: say so rather than nothing.
     if (!ui->btnLaunch->isEnabled()) {
         statusBar()->showMessage(tr("There is no network to bind the game to."), 0);
@@ -368,6 +379,9 @@ QStringList MainWindow::prepareLaunch()
     // From here the launch goes on; what went wrong on the way is told at its end.
     QStringList warnings;
     gamePath = launchPath;
+    // Hamachi is found by its name at every start; a list choice is kept.
+    keptNetwork = ui->rbHamachi->isChecked() ? QString()
+                                             : networks.at(static_cast<std::size_t>(ui->cbNetworks->currentIndex())).name;
     if (!saveConfig())
         warnings << tr("Settings not saved to %1.").arg(configPath);
     // Started from a shortcut, the window has not shown and stays so.

@@ -96,6 +96,10 @@ private:
     QString configPath;
     QString gamePath;
     LaunchOptions options;
+    // The interface name of the network the last list launch used; empty for none.
+    QString keptNetwork;
+    // A network was kept but is not in the list with an address.
+    bool keptNetworkGone = false;
     QString launchPath;
     GameFacts launchFacts;
     bool windows64 = false;

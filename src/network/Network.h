@@ -33,6 +33,12 @@ QList<SurveyedInterface> hostInterfaces();
 std::vector<NetworkEntry> networkEntries(const QList<SurveyedInterface>& interfaces);
 // The address of the first record named exactly "Hamachi", or empty.
 QString hamachiAddress(const std::vector<NetworkEntry>& networks);
+// The entry a start selects when there is no Hamachi address: the first
+// Radmin VPN or ZeroTier adapter with an address, by how its name begins in
+// any letter case, else the first entry.
+int defaultNetworkIndex(const std::vector<NetworkEntry>& networks);
+// The first entry of that name when it has an address; -1 when it is gone.
+int keptNetworkIndex(const std::vector<NetworkEntry>& networks, const QString& name);
 
 // Which ForceBindIP a game needs: ForceBindIP.exe with BindIP.dll, or for a
 // 64-bit game ForceBindIP64.exe with BindIP64.dll, as a 32-bit library

@@ -36,6 +36,24 @@ QString hamachiAddress(const std::vector<NetworkEntry>& networks)
     return QString();
 }
 
+int defaultNetworkIndex(const std::vector<NetworkEntry>& networks)
+{
+    // Players who meet without Hamachi mostly use one of these two virtual LANs.
+    const auto vpn = std::find_if(networks.cbegin(), networks.cend(), [](const NetworkEntry& entry) {
+        return entry.connected
+               && (entry.name.startsWith(QLatin1String("Radmin"), Qt::CaseInsensitive)
+                   || entry.name.startsWith(QLatin1String("ZeroTier"), Qt::CaseInsensitive));
+    });
+    return vpn == networks.cend() ? 0 : static_cast<int>(vpn - networks.cbegin());
+}
+
+int keptNetworkIndex(const std::vector<NetworkEntry>& networks, const QString& name)
+{
+    const auto kept = std::find_if(networks.cbegin(), networks.cend(),
+                                   [&name](const NetworkEntry& entry) { return entry.name == name; });
+    return name.isEmpty() || kept == networks.cend() || !kept->connected ? -1 : static_cast<int>(kept - networks.cbegin());
+}
+
 QList<SurveyedInterface> hostInterfaces()
 {
     QList<SurveyedInterface> interfaces;

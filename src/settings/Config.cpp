@@ -24,8 +24,9 @@ const QRegularExpression& linePattern()
     return pattern;
 }
 
-// A game path may hold any character (brackets, hyphens, accents, a leading
-// slash), so a PATH value runs to the end of its line, blanks around it aside.
+// A game path or a network's name may hold any character (brackets,
+// hyphens, accents, a leading slash), so a PATH or NETWORK value runs to the
+// end of its line, blanks around it aside.
 const QRegularExpression& pathLinePattern()
 {
     static const QRegularExpression pattern(QStringLiteral("(\\w+)\\s*=\\s*(.*?)\\s*\\n"),
@@ -34,6 +35,7 @@ const QRegularExpression& pathLinePattern()
 }
 
 const char* const PathKey = "PATH";
+const char* const NetworkKey = "NETWORK";
 
 // The flag keys in the order the file lists them.
 const char* const FlagKeys[] = {"FIREWALL_EXCEPTION", "COMPABILITY", "PALETTE", "ADMINISTRATOR"};
@@ -57,10 +59,19 @@ int flagIndex(const QStringRef& key)
 
 constexpr int PathLine = -1;
 constexpr int NoKey = -2;
+constexpr int NetworkLine = -3;
 
-// Which known key a line holds (PathLine, a flag's index, or NoKey) and its value.
+// Which known key a line holds (PathLine, NetworkLine, a flag's index, or
+// NoKey) and its value.
 std::pair<int, QString> parseLine(const QString& line)
 {
+    // A network's name is the whole rest of its line: another key and an
+    // equals sign inside it set nothing.
+    if (line.contains(QLatin1String(NetworkKey))) {
+        const QRegularExpressionMatch network = pathLinePattern().match(line);
+        if (network.hasMatch() && network.capturedRef(1) == QLatin1String(NetworkKey))
+            return {NetworkLine, network.captured(2)};
+    }
     const QRegularExpressionMatch match = linePattern().match(line);
     if (match.hasMatch()) {
         const QStringRef key = match.capturedRef(1);
@@ -79,12 +90,54 @@ std::pair<int, QString> parseLine(const QString& line)
 // anything, so the patterns need not run on any other.
 bool namesKey(const QByteArray& line)
 {
-    return line.contains(PathKey)
+    return line.contains(PathKey) || line.contains(NetworkKey)
            || std::any_of(std::begin(FlagKeys), std::end(FlagKeys), [&line](const char* key) { return line.contains(key); });
 }
 
 // The reader has always taken lines through a 1024-byte buffer.
 constexpr int MaxPiece = 1023;
+
+bool isOneLine(const QString& value)
+{
+    return !value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')) && !value.contains(QChar(0));
+}
+
+bool fitsCodePage(const QString& value)
+{
+    return QString::fromLocal8Bit(value.toLocal8Bit()) == value;
+}
+
+// Only letters the system's 8-bit encoding lacks make a file UTF-8, so that
+// a file stays what every earlier version wrote and reads.
+bool needsUtf8(const QString& value)
+{
+    return isOneLine(value) && !fitsCodePage(value) && QString::fromUtf8(value.toUtf8()) == value;
+}
+
+// Earlier versions find a key anywhere in a line: a name holding an
+// option's key and an equals sign would set that option there.
+bool misreadEarlier(const QString& name)
+{
+    static const QRegularExpression key(
+        QStringLiteral("\\b(PATH|FIREWALL_EXCEPTION|COMPABILITY|PALETTE|ADMINISTRATOR)\\s*="),
+        QRegularExpression::UseUnicodePropertiesOption);
+    return key.match(name).hasMatch();
+}
+
+// A value's bytes in the file, or none where it would not come back as it
+// went: not as some other text the encoding made of it, not cut by a line
+// break (which would write lines of its own), not in pieces longer than the
+// reader takes. Windows' text mode ends the line in CR LF, two bytes of the
+// piece; keyLength counts the key and its equals sign.
+QByteArray storedValue(const QString& value, bool utf8, int keyLength)
+{
+    if (!isOneLine(value))
+        return QByteArray();
+    if (utf8)
+        return QString::fromUtf8(value.toUtf8()) == value ? value.toUtf8() : QByteArray();
+    const QByteArray bytes = value.toLocal8Bit();
+    return fitsCodePage(value) && bytes.size() + keyLength + 2 <= MaxPiece ? bytes : QByteArray();
+}
 
 } // namespace
 
@@ -184,7 +237,7 @@ bool isValidPath(const QString& path)
     return path.length() >= 2 && QFile::exists(path);
 }
 
-void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& options,
+void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& options, QString& network,
                 const std::function<bool(const QString&)>& pathUsable)
 {
     const auto apply = [&](const QString& line) {
@@ -192,6 +245,8 @@ void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& optio
         if (key == PathLine) {
             if (pathUsable(value))
                 gamePath = value;
+        } else if (key == NetworkLine) {
+            network = value;
         } else if (key != NoKey) {
             bool ok = false;
             const int number = QStringRef(&value).trimmed().toInt(&ok, 10);
@@ -226,32 +281,24 @@ void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& optio
     }
 }
 
-QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options)
+QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options, const QString& network)
 {
-    // A path must come back as it went: not as some other path the encoding
-    // made of it, not cut by a line break (which would write lines of its
-    // own), not in pieces longer than the reader takes. Windows' text mode
-    // ends the line in CR LF, two bytes of the piece.
-    const bool oneLine = !gamePath.contains(QLatin1Char('\n')) && !gamePath.contains(QLatin1Char('\r'))
-                         && !gamePath.contains(QChar(0));
-    QByteArray path = gamePath.toLocal8Bit();
-    const bool eightBit = QString::fromLocal8Bit(path) == gamePath;
-    // The system's 8-bit encoding whenever it holds the path, so that a file
-    // stays what every earlier version wrote and reads; UTF-8 with a
-    // byte-order mark only for letters it lacks, where it would store nothing.
-    const bool utf8 = !eightBit && oneLine && QString::fromUtf8(gamePath.toUtf8()) == gamePath;
-    if (utf8)
-        path = gamePath.toUtf8();
-    else if (!eightBit || !oneLine || path.size() + 7 > MaxPiece)
-        path.clear();
+    // The reader drops blanks around a name, so a name with them would come back as another.
+    const QString name = network.trimmed() == network && !misreadEarlier(network) ? network : QString();
+    const bool utf8 = needsUtf8(gamePath) || needsUtf8(name);
+    const QByteArray path = storedValue(gamePath, utf8, int(std::strlen(PathKey)) + 1);
+    const QByteArray networkName = storedValue(name, utf8, int(std::strlen(NetworkKey)) + 1);
     QByteArray content;
-    content.reserve(path.size() + 100);
+    content.reserve(path.size() + networkName.size() + 110);
     if (utf8)
         content.append("\xef\xbb\xbf");
     content.append(PathKey).append('=').append(path).append('\n');
     const auto flags = flagsOf(options);
     for (std::size_t i = 0; i < flags.size(); ++i)
         content.append(FlagKeys[i]).append('=').append(QByteArray::number(*flags[i])).append('\n');
+    // Nothing kept, nothing written: a Hamachi launch writes the five lines of old.
+    if (!networkName.isEmpty())
+        content.append(NetworkKey).append('=').append(networkName).append('\n');
     return content;
 }
 

@@ -42,17 +42,19 @@ QString gameFile(const QString& path, bool windows64);
 // character is never enough.
 bool isValidPath(const QString& path);
 
-// config.txt's lines over the path and options: what it recognises replaces
-// what they held, later lines over earlier ones. A PATH value is taken only
-// when pathUsable accepts it. Text is in the system's 8-bit encoding unless
+// config.txt's lines over the path, options and kept network: what it
+// recognises replaces what they held, later lines over earlier ones. A PATH
+// value is taken only when pathUsable accepts it; a NETWORK value is any
+// text to the end of its line. Text is in the system's 8-bit encoding unless
 // a byte-order mark says it is UTF-8 or UTF-16.
-void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& options,
+void readConfig(const QByteArray& bytes, QString& gamePath, LaunchOptions& options, QString& network,
                 const std::function<bool(const QString&)>& pathUsable = isValidPath);
-// The five lines a save writes, in the system's own 8-bit encoding, or as
-// UTF-8 with a byte-order mark when that encoding cannot hold the path. A
-// path that would not read back (a line break, a zero, no Unicode, 8-bit
-// bytes too many for the reader's line) is stored as no path at all.
-QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options);
+// The five lines a save writes, and a sixth for a kept network, in the
+// system's own 8-bit encoding, or as UTF-8 with a byte-order mark when that
+// encoding cannot hold the path or the network. A value that would not read
+// back (a line break, a zero, no Unicode, 8-bit bytes too many for the
+// reader's line, a network's blanks around it) is stored as no value at all.
+QByteArray writeConfig(const QString& gamePath, const LaunchOptions& options, const QString& network = QString());
 
 // Whole files: read as bytes, written in text mode (CR LF on Windows). The
 // write replaces the old file only once the new one is complete.

@@ -221,6 +221,10 @@ p, li { white-space: pre-wrap; }
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
         <translation>Ein 64-Bit-Spiel braucht ForceBindIP64.exe und BindIP64.dll, neben %1 oder in %2.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>Das zuletzt gewählte Netzwerk (%1) ist nicht verbunden.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

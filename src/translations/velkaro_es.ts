@@ -221,6 +221,10 @@ p, li { white-space: pre-wrap; }
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
         <translation>Un juego de 64 bits necesita ForceBindIP64.exe y BindIP64.dll, junto a %1 o en %2.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>La red elegida la última vez (%1) no está conectada.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

@@ -221,6 +221,10 @@ p, li { white-space: pre-wrap; }
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
         <translation>64비트 게임에는 ForceBindIP64.exe·BindIP64.dll이 필요합니다. %1 옆이나 %2에 두세요.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>지난번에 선택한 네트워크(%1)가 연결되어 있지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

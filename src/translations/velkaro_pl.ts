@@ -221,6 +221,10 @@ p, li { white-space: pre-wrap; }
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
         <translation>Gra 64-bitowa wymaga plików ForceBindIP64.exe i BindIP64.dll – obok %1 lub w %2.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>Ostatnio wybrana sieć (%1) nie jest połączona.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

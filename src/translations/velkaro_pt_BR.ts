@@ -221,6 +221,10 @@ p, li { white-space: pre-wrap; }
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
         <translation>Um jogo de 64 bits precisa de ForceBindIP64.exe e BindIP64.dll, ao lado de %1 ou em %2.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>A rede escolhida da última vez (%1) não está conectada.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

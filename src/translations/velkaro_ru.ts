@@ -221,6 +221,10 @@ p, li { white-space: pre-wrap; }
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
         <translation>64-разрядной игре нужны ForceBindIP64.exe и BindIP64.dll — рядом с %1 или в %2.</translation>
     </message>
+    <message>
+        <source>The network chosen last time (%1) is not connected.</source>
+        <translation>Сеть, выбранная в прошлый раз (%1), не подключена.</translation>
+    </message>
 </context>
 <context>
     <name>dlgAbout</name>

@@ -40,7 +40,8 @@ const char* const WithHamachi = "link set lo up\n"
 // Replaces the namespace's interfaces with those the ip commands make, one per line.
 void network(const QString& commands)
 {
-    QProcess::execute("ip", {"link", "del", "Hamachi"});
+    for (const char* name : {"Hamachi", "ZeroTier0"})
+        QProcess::execute("ip", {"link", "del", name});
     QProcess::execute("ip", {"link", "set", "lo", "down"});
     QProcess::execute("ip", {"addr", "flush", "dev", "lo"});
     for (const QString& command : commands.split('\n', Qt::SkipEmptyParts))
@@ -155,29 +156,20 @@ private slots:
     {
         QTest::addColumn<int>("version"); // platform * 100 + major; 0: no answer
         QTest::addColumn<QString>("config"); // null: no settings file; %G: the game's path
-        QTest::addColumn<QString>("interfaces");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("boxes"); // the Vista box, then the four options: 1 ticked
-        QTest::addColumn<QString>("buttons"); // Hamachi and list choice, Launch: - disabled, x checked, o neither
-        QTest::newRow("no settings file: the registry's path") << 206 << QString() << WithHamachi
-                                                               << "D:\\SC\\starcraft.exe" << "11111" << "xoo";
+        QTest::newRow("no settings file: the registry's path") << 206 << QString() << "D:\\SC\\starcraft.exe" << "11111";
         QTest::newRow("file without PATH: the registry's, 7 is on")
-            << 210 << "FIREWALL_EXCEPTION=0\nPALETTE=7\nPATH=gone\n" << WithHamachi << "D:\\SC\\starcraft.exe" << "10111" << "xoo";
-        QTest::newRow("XP keeps the boxes off") << 205 << "PATH=%G\n" << WithHamachi << "%G" << "00000" << "xoo";
-        QTest::newRow("version unknown") << 0 << "PATH=%G\n" << WithHamachi << "%G" << "00000" << "xoo";
-        QTest::newRow("no Hamachi") << 206 << "PATH=%G\n" << "link set lo up" << "%G" << "11111" << "-xo";
-        QTest::newRow("no record") << 206 << "PATH=%G\n" << "link set lo up\naddr del 127.0.0.1/8 dev lo" << "%G"
-                                   << "11111" << "---";
+            << 210 << "FIREWALL_EXCEPTION=0\nPALETTE=7\nPATH=gone\n" << "D:\\SC\\starcraft.exe" << "10111";
+        QTest::newRow("XP keeps the boxes off") << 205 << "PATH=%G\n" << "%G" << "00000";
+        QTest::newRow("version unknown") << 0 << "PATH=%G\n" << "%G" << "00000";
     }
     void startUp()
     {
         QFETCH(int, version);
         QFETCH(QString, config);
-        QFETCH(QString, interfaces);
         QFETCH(QString, shown);
         QFETCH(QString, boxes);
-        QFETCH(QString, buttons);
-        network(interfaces);
         os->versionAnswers = version != 0;
         os->platformId = version / 100;
         os->majorVersion = version % 100;
@@ -192,12 +184,6 @@ private slots:
             QCOMPARE(child(name)->isEnabled(), boxes[0] == '1');
         }
         QCOMPARE(seen, boxes);
-        seen.clear();
-        for (const char* name : {"rbHamachi", "rbSelNetwork", "btnLaunch"})
-            seen += !child(name)->isEnabled() ? '-' : child(name)->isChecked() ? 'x' : 'o';
-        QCOMPARE(seen, buttons);
-        QCOMPARE(child<QComboBox>("cbNetworks")->count(), buttons == "xoo" ? 3 : buttons == "-xo" ? 1 : 0);
-        QCOMPARE(child<QLineEdit>("leHamachiIP")->text(), buttons[0] == 'x' ? "25.1.2.3" : "");
         QVERIFY(child<QLineEdit>("leHamachiIP")->isReadOnly()); // it shows what a launch will use
     }
 
@@ -272,7 +258,7 @@ private slots:
         QVERIFY(!QFile::exists(appDir + "config.txt"));
     }
 
-    // Cancel saves a valid path alone, with the flags as loaded whatever the boxes show;
+    // Cancel saves a valid path alone, with the flags and a gone network as loaded whatever the boxes show;
     // closing from the frame saves nothing.
     void closing_data()
     {
@@ -289,7 +275,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(bool, fromFrame);
         QFETCH(bool, saved);
-        const QByteArray loaded = "PATH=" + game.toLocal8Bit() + "\nFIREWALL_EXCEPTION=0\nPALETTE=7\n";
+        const QByteArray loaded = "PATH=" + game.toLocal8Bit() + "\nFIREWALL_EXCEPTION=0\nPALETTE=7\nNETWORK=Radmin VPN\n";
         writeFile(appDir + "config.txt", loaded);
         const QString text = path.size() < 2 ? path : tmp->filePath(path);
         open(text);
@@ -299,7 +285,7 @@ private slots:
         else
             QTest::mouseClick(child("btnCancel"), Qt::LeftButton);
         QVERIFY(!w->isVisible());
-        QCOMPARE(readFile(appDir + "config.txt"), saved ? ::saved(text, "0171") : loaded);
+        QCOMPARE(readFile(appDir + "config.txt"), saved ? ::saved(text, "0171") + "NETWORK=Radmin VPN\n" : loaded);
     }
 
     void launches_data()
@@ -344,8 +330,6 @@ private slots:
         for (const char* file : {"Star Craft/Star Craft.exe", "the \"best\" game.exe", "it's a\\ \"game\\\".exe",
                                  "\u0418\u0433\u0440\u044b/\uac8c\uc784.exe"})
             QTest::newRow(file) << file << "1100" << 0 << firewall + L{"write %1=DISABLEDWM HIGHDPIAWARE"} << "";
-        QTest::newRow("pasted: quoted, relative, doubled separator")
-            << exe << "0100" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
         // Stops: config.txt, the window and the programs left alone.
         for (const char* file : {"", "/", "missing.exe"})
             QTest::newRow(qPrintable(QString("path '%1'").arg(file))) << file << "1111" << 0 << L()
@@ -426,7 +410,7 @@ private slots:
         os->windowTitles = expected.filter("activate ").replaceInStrings("activate ", "");
         const QString current = QDir::currentPath();
         QDir::setCurrent(tmp->path());
-        open(tag.startsWith("pasted") ? "\t\"" + file.replace("/", "//") + "\" \n" : path);
+        open(path);
         if (tag.contains("holding")) // everything gets the file, the field too
             path = writeFile(path + "/x86_64/StarCraft.exe", peHead(0x8664));
         for (int i = 0; i < 4; ++i)
@@ -436,7 +420,8 @@ private slots:
         if (!expected.isEmpty() && !tag.contains("cannot start"))
             expected << (x64 ? "native/ForceBindIP64.exe" : QString(tag.contains("install") ? "game" : "app") + "/ForceBindIP.exe")
                             + "%D|" + (network == 0 ? "127.0.0.1" : "25.1.2.3") + "|%1" + (x64 ? "|-launch" : "");
-        const QByteArray config = tag.contains("not saved") ? "absent" : expected.isEmpty() ? original : saved(path, flags);
+        const QByteArray config = tag.contains("not saved") ? "absent" : expected.isEmpty() ? original
+                                                                         : saved(path, flags) + QByteArray(network < 0 ? "" : network ? "NETWORK=Hamachi\n" : "NETWORK=lo\n");
         if (tag.contains("not saved"))
             expected.replaceInStrings(QRegularExpression("^"), "before config.txt: ");
 
@@ -500,28 +485,60 @@ private slots:
             QCOMPARE(readFile(files[i]), i == written ? saved(game(read)) : ages[i] == '-' ? "absent" : saved(game(i)));
     }
 
-    // A shortcut's --launch: the launch runs before the window ever shows, which
-    // main then shows only for a stop, with the reason in the status bar.
-    void launchAtStart_data()
+    // The network chosen at start: a list launch's, kept, ahead of Hamachi, then a LAN VPN;
+    // one kept but gone is named, never swapped silently. A shortcut's --launch runs before
+    // the window ever shows, which main then shows only for a stop, with the reason in the
+    // status bar; other rows press Launch.
+    void networkAtStart_data()
     {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("interfaces");
+        QTest::addColumn<QString>("kept"); // NETWORK in config.txt
+        QTest::addColumn<QString>("start"); // Hamachi, list choice: - disabled, x checked, o neither; the current item
+        QTest::addColumn<QString>("bound"); // ForceBindIP's address; empty: not run
         QTest::addColumn<QString>("status");
-        QTest::newRow("usable stored path") << "game/Star Craft.exe" << "";
-        QTest::newRow("no network") << "game/Star Craft.exe" << "There is no network";
+        const QString zeroTier = WithHamachi + QString("\nlink set lan0 name ZeroTier0\naddr add 10.147.17.5/24 dev ZeroTier0");
+        const QString gone = "The network chosen last time (Radmin VPN) is not connected.";
+        QTest::newRow("kept ahead of Hamachi") << zeroTier << "ZeroTier0" << "ox2" << "10.147.17.5" << "";
+        QTest::newRow("gone without an address: a LAN VPN")
+            << "link set lo up\nlink add ZeroTier0 index 10 type veth peer name lan0 index 11\naddr add 10.147.17.5/24 dev ZeroTier0"
+            << "lan0" << "-x1" << "10.147.17.5" << QString(gone).replace("Radmin VPN", "lan0");
+        QTest::newRow("--launch, gone: nothing runs") << zeroTier << "Radmin VPN" << "xo0" << "" << gone;
+        QTest::newRow("--launch, nothing kept: Hamachi") << WithHamachi << "" << "xo0" << "25.1.2.3" << "";
+        QTest::newRow("--launch, missing game") << WithHamachi << "" << "xo0" << "" << "There is no game at this path.";
+        QTest::newRow("--launch, no network") << "link set lo up\naddr del 127.0.0.1/8 dev lo" << "" << "---1" << ""
+                                              << "There is no network";
     }
-    void launchAtStart()
+    void networkAtStart()
     {
-        QFETCH(QString, file);
+        QFETCH(QString, interfaces);
+        QFETCH(QString, kept);
+        QFETCH(QString, start);
+        QFETCH(QString, bound);
         QFETCH(QString, status);
-        network(status.contains("network") ? "link set lo up\naddr del 127.0.0.1/8 dev lo" : WithHamachi);
-        writeFile(appDir + "config.txt", "PATH=" + tmp->filePath(file).toLocal8Bit() + "\nFIREWALL_EXCEPTION=0\nCOMPABILITY=0\n");
+        network(interfaces);
+        const QString tag = QTest::currentDataTag();
+        const QString path = tmp->filePath(tag.contains("missing") ? "gone.exe" : "game/Star Craft.exe");
+        const QByteArray loaded = "PATH=" + path.toLocal8Bit() + "\nFIREWALL_EXCEPTION=0\nCOMPABILITY=0\nNETWORK=" + kept.toLocal8Bit() + '\n';
+        writeFile(appDir + "config.txt", loaded);
         for (const QString name : {"ForceBindIP.exe", "BindIP.dll"})
             QFile::copy(STANDIN_SCRIPT, appDir + name) && QFile::setPermissions(appDir + name, QFile::ExeOwner);
         os->systemDir = tmp->filePath("app").toStdString();
         qputenv("STANDIN_CRASH", "");
         w = std::make_unique<MainWindow>(appDir + "velkaro");
-        QCOMPARE(w->launchAtStart(), status.isEmpty());
-        QCOMPARE(readFile(os->logPath).contains("ForceBindIP.exe"), status.isEmpty());
+        QString seen;
+        for (const char* name : {"rbHamachi", "rbSelNetwork"})
+            seen += !child(name)->isEnabled() ? '-' : child(name)->isChecked() ? 'x' : 'o';
+        QCOMPARE(seen + QString::number(child<QComboBox>("cbNetworks")->currentIndex()), start);
+        QCOMPARE(child<QLineEdit>("leHamachiIP")->text(), interfaces.contains("Hamachi") ? "25.1.2.3" : "");
+        // A list launch keeps the entry's interface name.
+        const QString chosen = start[0] == 'x' ? "" : child<QComboBox>("cbNetworks")->currentText().section(" | ", 0, 0);
+        if (tag.startsWith("--launch"))
+            QCOMPARE(w->launchAtStart(), !bound.isEmpty());
+        else
+            emit child("btnLaunch")->pressed();
+        QCOMPARE(readFile(os->logPath).contains('\t' + bound.toLatin1().toBase64() + '\t'), !bound.isEmpty());
+        QCOMPARE(readFile(appDir + "config.txt"), bound.isEmpty() ? loaded
+                     : saved(path, "0011") + (chosen.isEmpty() ? "" : "NETWORK=" + chosen.toLocal8Bit() + '\n'));
         QVERIFY(!w->windowHandle()); // never shown, not even minimised
         QCOMPARE(w->statusBar()->currentMessage().left(qMax(1, status.size())), status);
     }

@@ -9,11 +9,11 @@ namespace {
 
 QByteArray readAndWrite(const QByteArray& bytes)
 {
-    QString path;
+    QString path, network;
     LaunchOptions options;
     // Whether a path exists is the file system's business, not the reader's.
-    readConfig(bytes, path, options, [](const QString& p) { return p.size() >= 2; });
-    return writeConfig(path, options);
+    readConfig(bytes, path, options, network, [](const QString& p) { return p.size() >= 2; });
+    return writeConfig(path, options, network);
 }
 
 } // namespace

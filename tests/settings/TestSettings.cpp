@@ -9,11 +9,11 @@
 
 namespace {
 
-QByteArray stored(const QByteArray& path, const char* flags = "1\n1\n1\n1")
+QByteArray stored(const QByteArray& path, const char* flags = "1\n1\n1\n1", const QByteArray& network = "")
 {
     const QList<QByteArray> f = QByteArray(flags).split('\n');
     return "PATH=" + path + "\nFIREWALL_EXCEPTION=" + f[0] + "\nCOMPABILITY=" + f[1] + "\nPALETTE=" + f[2]
-           + "\nADMINISTRATOR=" + f[3] + '\n';
+           + "\nADMINISTRATOR=" + f[3] + '\n' + (network.isEmpty() ? "" : "NETWORK=" + network + '\n');
 }
 
 // Paths the tests call missing hold "gone"; one character is never a path.
@@ -67,6 +67,14 @@ private slots:
         QTest::newRow("any letters, in the system's encoding")
             << QByteArray("PATH=C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\\xea\xb2\x8c\xec\x9e\x84.exe\n")
             << stored("C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\\xea\xb2\x8c\xec\x9e\x84.exe");
+        // A network's name is the whole rest of its line; the last NETWORK line wins, an empty one keeps nothing.
+        QTest::newRow("NETWORK, odd characters") << QByteArray("NETWORK=eth0\n NETWORK = ZeroTier One [8056c2e21c000001] =x \nADMINISTRATOR=0\n")
+                                                 << stored("", "1\n1\n1\n0", "ZeroTier One [8056c2e21c000001] =x");
+        // Earlier versions would take such a name's PALETTE for theirs.
+        QTest::newRow("NETWORK holding a key") << QByteArray("PALETTE=3\nNETWORK=my lan PALETTE=0\n") << stored("", "1\n1\n3\n1");
+        QTest::newRow("NETWORK empty") << QByteArray("NETWORK=Radmin VPN\nNETWORK=\n") << stored("");
+        QTest::newRow("Cyrillic NETWORK, code page windows-1252") << QByteArray("\xef\xbb\xbfNETWORK=\xd0\xa1\xd0\xb5\xd1\x82\xd1\x8c\nPATH=C:\\sc")
+                                                              << "\xef\xbb\xbf" + stored("C:\\sc", "1\n1\n1\n1", "\xd0\xa1\xd0\xb5\xd1\x82\xd1\x8c");
         // The system's 8-bit encoding where it holds the path, else UTF-8 with a byte-order mark.
         QTest::newRow("Cyrillic, code page windows-1251")
             << QByteArray("\xef\xbb\xbfPATH=C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b.exe") << stored("C:\\\xc8\xe3\xf0\xfb.exe");
@@ -77,24 +85,27 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, saved);
-        QString path;
+        QString path, network;
         LaunchOptions options;
         // No code page named: the system's.
         QTextCodec::setCodecForLocale(QTextCodec::codecForName(QString(QTest::currentDataTag()).section("code page ", 1).toLatin1()));
-        readConfig(content, path, options, exists);
-        const QByteArray written = writeConfig(path, options);
+        readConfig(content, path, options, network, exists);
+        const QByteArray written = writeConfig(path, options, network);
         QTextCodec::setCodecForLocale(nullptr);
         QCOMPARE(written, saved);
     }
 
-    // A path that would not read back as itself is stored as no path at all; the
+    // A path or network that would not read back as itself is stored as none at all; the
     // reader's 1023 bytes hold the CR LF of Windows' text mode too.
     void pathThatWouldNotComeBack()
     {
-        QCOMPARE(writeConfig(QString(1016, 'a'), {}), stored(QByteArray(1016, 'a')));
+        QCOMPARE(writeConfig(QString(1016, 'a'), {}, QString(1013, 'a')),
+                 stored(QByteArray(1016, 'a'), "1\n1\n1\n1", QByteArray(1013, 'a')));
+        // A network's limit is the path's less the three letters its key is longer; blanks around it would go.
         for (const QString& path : {QString(1017, 'a'), QString("C:\\a") + QChar(0xd800) + ".exe",
                                     QString("/a\nPALETTE=0"), QString("/a\rb"), QString("/a") + QChar(0) + "b"})
-            QCOMPARE(writeConfig(path, {}), stored(""));
+            QCOMPARE(writeConfig(path, {}, path.size() > 1000 ? path.mid(3) : path), stored(""));
+        QCOMPARE(writeConfig("", {}, " a"), stored(""));
     }
 
     // Root ignores permissions, so a file size limit stands in for a full disk.

@@ -50,6 +50,11 @@ ip addr add 25.9.9.9/8 dev hamachi
 ip addr add 2001:db8::1/64 dev Hamachi nodad
 ip addr add 25.1.2.3/8 dev Hamachi
 ip link set hamachi up && ip link set Hamachi up
+# LAN VPN adapters under Linux names (no blanks, 15 bytes at most), "RadminVPN"
+# listed first, with no IPv4 address.
+ip link add ZeroTier0 index 21 type veth peer name RadminVPN index 20
+ip addr add 10.147.17.5/24 dev ZeroTier0
+ip link set RadminVPN up && ip link set ZeroTier0 up
 
 passed=0 failed=0
 check() { # label, then a command whose status decides
@@ -215,19 +220,26 @@ wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\AppCompatFlags\L
     /d '~ WINXPSP3 RUNASADMIN' /f >/dev/null 2>&1
 printf '\xef\xbb\xbfPATH=C:/Игры//StarCraft.exe\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=0' \
     >"$app/config.txt"
+# No Hamachi for this start (a link renames only while down, which drops its IPv6
+# address) and nothing kept: the ZeroTier adapter with an address is the default.
+ip link set Hamachi down && ip link set Hamachi name HamachiOff
 run_launcher F5
+ip link set HamachiOff name Hamachi && ip addr add 2001:db8::1/64 dev Hamachi nodad && ip link set Hamachi up
 check "unicode: exits with 0 after F5 (got $rc)" [ "$rc" = 0 ]
+check "unicode, no Hamachi: ForceBindIP gets ZeroTier0's address ($(args_of 1))" [ "$(args_of 1 | cut -d' ' -f1)" = 10.147.17.5 ]
 check "unicode: the user's layers kept, RUNASADMIN gone, under the path in Cyrillic letters" \
     [ "$(layers_value "$game")" = "type 1 $(utf16 '~ WINXPSP3 DISABLEDWM HIGHDPIAWARE')" ]
-check "unicode: config.txt in UTF-8 with a byte-order mark, as code page 1252 holds no Cyrillic" \
-    [ "$(hex <"$app/config.txt")" = "efbbbf$(crlf "PATH=$game" FIREWALL_EXCEPTION=0 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0)" ]
+check "unicode: config.txt in UTF-8 with a byte-order mark, as code page 1252 holds no Cyrillic; ZeroTier0 kept" \
+    [ "$(hex <"$app/config.txt")" = "efbbbf$(crlf "PATH=$game" FIREWALL_EXCEPTION=0 COMPABILITY=1 PALETTE=0 ADMINISTRATOR=0 \
+        NETWORK=ZeroTier0)" ]
 
 # --- ForceBindIP beside the launcher only: the first launch installs it ----------
 # The settings are those a Velkaro without a manifest left where Windows redirected
 # its writes: none beside the launcher, none in %LOCALAPPDATA%\Velkaro.
 game='C:\Games\Star Craft\StarCraft.exe'
+# The network kept from the last launch, ZeroTier0, goes ahead of Hamachi.
 rm "$app/config.txt" && mkdir -p "$local_app_data/VirtualStore/Игры/Velkaro"
-printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' "$game" \
+printf 'PATH=%s\r\nFIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\nNETWORK=ZeroTier0\r\n' "$game" \
     >"$local_app_data/VirtualStore/Игры/Velkaro/config.txt"
 mv "$system32/ForceBindIP$bits.exe" "$app/ForceBindIP$bits.exe"
 echo "launcher copy of BindIP$bits.dll" >"$app/BindIP$bits.dll"
@@ -238,6 +250,8 @@ check "install: the BindIP$bits.dll already there is left byte for byte" cmp -s 
 check "install, VirtualStore's settings read: the launch goes on to the installed ForceBindIP$bits (exit $rc)" \
     [ "$rc/$(runs)" = "0/C:\windows\system32\ForceBindIP$bits.exe run 2"'
 C:\Games\Star Craft\StarCraft.exe game 2' ]
+check "kept: ForceBindIP gets ZeroTier0's address, not Hamachi's; config.txt keeps ZeroTier0" [ "$(args_of 1)/$(hex <"$app/config.txt")" \
+    = "10.147.17.5 \"$game\"/$(crlf "PATH=$game" FIREWALL_EXCEPTION=0 COMPABILITY=0 PALETTE=0 ADMINISTRATOR=0 NETWORK=ZeroTier0)" ]
 
 # --- ForceBindIP ends without starting the game: the launcher comes back and says so ---
 # The path typed as "\\?\C:\...", which the firewall rule, the layers, ForceBindIP and
