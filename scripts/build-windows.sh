@@ -9,7 +9,9 @@
 # VELKARO_WINDOWS_OUT moves the output folder (default build/windows).
 # One commit gives the same executables and zip, byte for byte: the time
 # stamps in them are SOURCE_DATE_EPOCH, by default the last commit's time.
-set -euo pipefail
+set -Eeuo pipefail
+# A failure names itself: the script, the line and the command.
+trap 'echo "${0##*/}: line $LINENO failed (status $?): $BASH_COMMAND" >&2' ERR
 repo=$(cd "$(dirname "$0")/.." && pwd)
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=%ct 2>/dev/null || true)}
 [ -n "$SOURCE_DATE_EPOCH" ] || { echo "no commit to date the build by: set SOURCE_DATE_EPOCH" >&2; exit 1; }

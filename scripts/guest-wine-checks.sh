@@ -5,7 +5,9 @@
 # has no mingw: the stand-in is compiled here, and its Wine prefix comes from
 # the image. Exit status: the checks'; 124 when the machine ran out of time.
 # Usage: scripts/guest-wine-checks.sh [Velkaro.exe]   (default: the i686 build)
-set -euo pipefail
+set -Eeuo pipefail
+# A failure names itself: the script, the line and the command.
+trap 'echo "${0##*/}: line $LINENO failed (status $?): $BASH_COMMAND" >&2' ERR
 root=$(cd "$(dirname "$0")/.." && pwd)
 exe=${1:-$root/build/windows/i686/src/Velkaro.exe}
 [ -f "$exe" ] || { echo "no $exe: run scripts/build-windows.sh i686 first" >&2; exit 1; }

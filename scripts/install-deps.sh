@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need.
 # Usage: scripts/install-deps.sh [run|test|windows|guest]...
-set -euo pipefail
+set -Eeuo pipefail
+# A failure names itself: the script, the line and the command.
+trap 'echo "${0##*/}: line $LINENO failed (status $?): $BASH_COMMAND" >&2' ERR
 
 packages=(cmake ninja-build g++ qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n libqt5network5 fonts-dejavu-core xvfb xauth x11-utils xdotool imagemagick)
 for what in "$@"; do

@@ -4,7 +4,9 @@
 # Runs as root: the Wine runs make a private network namespace, so that their
 # interfaces are their own and nothing leaves the machine, and the emulated
 # machine's image is made in a chroot.
-set -euo pipefail
+set -Eeuo pipefail
+# A failure names itself: the script, the line and the command.
+trap 'echo "${0##*/}: line $LINENO failed (status $?): $BASH_COMMAND" >&2' ERR
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" run test windows guest
 

@@ -128,29 +128,53 @@ find_window() { # pid title seconds
     return 1
 }
 
+# How long a start may take to its window: four times the slowest start yet,
+# and never under 120 s, as emulation is slow and uneven (the first start after
+# a font change builds Wine's font cache). Each start prints its time.
+slowest=0
+deadline() { local d=$((4 * slowest)); echo $((d > 120 ? d : 120)); }
+now_ms() { local t=${EPOCHREALTIME//[.,]/}; echo "${t:0:-3}"; } # wall clock in ms
+
 # Starts the launcher by its full path from C:\, with $lang as its locale and
 # $arguments, presses key once its window titled $title shows, and leaves that
-# window in $window (empty: none within 60 s, or the launcher ended first) and
-# its exit code in $rc. A second key goes to a launcher still open 15 s after
-# the first; $stayed tells whether it was. Each start begins with every Windows
-# process of the case before ended, so that none of them meets the new one.
-lang=C.UTF-8 title='Velkaro for Hamachi' arguments=()
-ended() { for _ in $(seq 75); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.2; done; return 1; } # within 15 s
+# window in $window (empty: none within the deadline, or the launcher ended
+# first) and its exit code in $rc. With $sizes_to set, sizes_then_launch then
+# takes over the window (F1 opened its About dialog). A second key goes to a
+# launcher still open 15 s after the first, plus the slowest start's time;
+# $stayed tells whether it was. Each start begins with every Windows process of
+# the case before ended, so that none of them meets the new one.
+lang=C.UTF-8 title='Velkaro for Hamachi' arguments=() sizes_to=''
+ended() { # pid seconds
+    local end=$((SECONDS + $2))
+    while [ $SECONDS -lt $end ]; do kill -0 "$1" 2>/dev/null || return 0; sleep 0.2; done
+    ! kill -0 "$1" 2>/dev/null
+}
 run_launcher() { # key [key]
+    local limit started pid ms
+    limit=$(deadline)
     rm -f "$log"
-    timeout 60 wineserver -w || { echo "  the previous case's processes did not end:"; show_state; stop_wine; }
+    timeout "$limit" wineserver -w || { echo "  the previous case's processes did not end:"; show_state; stop_wine; }
+    started=$(now_ms)
     (cd "$drive_c" && LANG=$lang LOCPATH=$work exec wine 'C:\Игры\Velkaro\Velkaro.exe' "${arguments[@]}" \
         >>"$work/launcher.log" 2>&1) &
-    local pid=$!
-    window=$(find_window "$pid" "$title" 60) || [ ${#arguments[@]} -gt 0 ] || { echo "  no launcher window:"; show_state; }
+    pid=$!
+    if window=$(find_window "$pid" "$title" "$limit"); then
+        ms=$(($(now_ms) - started))
+        echo "  start to its window: $((ms / 1000)).$((ms % 1000 / 100)) s (deadline $limit s)"
+        [ $((ms / 1000 + 1)) -le "$slowest" ] || slowest=$((ms / 1000 + 1))
+    elif [ ${#arguments[@]} -eq 0 ]; then
+        echo "  no launcher window within $limit s:"
+        show_state
+    fi
     # No window manager: give the window the focus its shortcuts need.
-    [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$1"
+    [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$1" \
+        && [ -n "$sizes_to" ] && sizes_then_launch "$pid" "$window" "$sizes_to" "$limit"
     stayed=no
-    if ! ended "$pid" && [ -n "${2:-}" ]; then
+    if [ -n "${2:-}" ] && ! ended "$pid" $((15 + slowest)); then
         stayed=yes
         timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$2"
     fi
-    ended "$pid" || { echo "  the launcher did not end:"; show_state; stop_wine; }
+    ended "$pid" "$limit" || { echo "  the launcher did not end within $limit s:"; show_state; stop_wine; }
     wait "$pid"
     rc=$?
     [ "$rc" -le 128 ] || { echo "  the launcher died of signal $((rc - 128)):"; show_state; }
@@ -227,17 +251,20 @@ check "no game: the launcher stays open after F5 (stayed: $stayed), restored: Es
 check "no game: ForceBindIP ran, no game" [ "$(runs)" = 'C:\windows\system32\ForceBindIP.exe run 2' ]
 
 # --- 100% and 150%: both windows scale as a whole; a folder path; a Hangul install path ---
-# While the launcher runs, its About dialog (F1) waits: the width and height of
-# the launcher window and of the dialog go to FILE, then Esc closes the dialog
-# and F5 launches.
-sizes_then_launch() { # file
-    about=$(find_window - 'About Velkaro' 60)
-    main=$(find_window - 'Velkaro for Hamachi' 10)
-    for w in "$main" "$about"; do xdotool getwindowgeometry --shell "$w"; done | sed -n 's/^\(WIDTH\|HEIGHT\)=//p' >"$1"
+# The launcher's About dialog (F1) is looked for once its main window is there:
+# the width and height of the launcher window and of the dialog go to FILE,
+# then Esc closes the dialog and F5 launches.
+sizes_then_launch() { # pid main-window file seconds
+    local about end=$((SECONDS + $4)) started ms
+    started=$(now_ms)
+    about=$(find_window "$1" 'About Velkaro' "$4") || { echo "  no About dialog within $4 s:"; show_state; return 1; }
+    ms=$(($(now_ms) - started))
+    echo "  F1 to the About dialog: $((ms / 1000)).$((ms % 1000 / 100)) s"
+    for w in "$2" "$about"; do xdotool getwindowgeometry --shell "$w"; done | sed -n 's/^\(WIDTH\|HEIGHT\)=//p' >"$3"
     timeout 10 xdotool windowfocus --sync "$about" key --window "$about" Escape
     # The launcher takes keys again only once its modal dialog is gone.
-    for _ in $(seq 100); do xdotool getwindowname "$about" >/dev/null 2>&1 || break; sleep 0.2; done
-    timeout 10 xdotool windowfocus --sync "$main" key --window "$main" F5
+    while [ $SECONDS -lt $end ] && xdotool getwindowname "$about" >/dev/null 2>&1; do sleep 0.2; done
+    timeout 10 xdotool windowfocus --sync "$2" key --window "$2" F5
 }
 # The dialog font of Windows, Tahoma, which Debian's Wine takes only from the
 # prefix's Fonts folder: its fallback lays the window out taller at 96 DPI alone.
@@ -246,7 +273,7 @@ cp /usr/share/wine/fonts/tahoma*.ttf "$drive_c/windows/Fonts/"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 printf 'PATH=C:\\Games\\Star Craft.\r\nFIREWALL_EXCEPTION=1\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
 game='C:\Games\Star Craft\StarCraft.exe'
-sizes_then_launch "$work/sizes-96" &
+sizes_to=$work/sizes-96
 run_launcher F1
 check "folder: after About, Esc, F5 the firewall rule, the layers and ForceBindIP get the game in it (exit $rc)" \
     [ "$rc/$(args_of 1)/$(layers_value "$game")/$(args_of 8)" = "0/firewall add allowedprogram program = \"$game\" \
@@ -256,8 +283,9 @@ wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/
 mkdir -p "$drive_c/Games/게임" && cp "$work/standin.exe" "$drive_c/Games/게임/StarCraft.exe"
 wine reg add 'HKLM\Software\Blizzard Entertainment\Starcraft' /v InstallPath /t REG_SZ /d 'C:\Games\게임' /reg:32 /f >/dev/null 2>&1
 printf 'FIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
-sizes_then_launch "$work/sizes-144" &
+sizes_to=$work/sizes-144
 run_launcher F1
+sizes_to=''
 check "korean: after About, Esc, F5 ForceBindIP gets the registry's path (exit $rc)" \
     [ "$rc/$(args_of 1)" = '0/25.1.2.3 C:\Games\게임\starcraft.exe' ]
 check "dpi: both windows at least 1.4 times as wide and as tall at 144 as at 96 ($(cat "$work"/sizes-{96,144} | tr "\n" " "))" \
