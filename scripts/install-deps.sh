@@ -9,7 +9,7 @@ packages=(cmake ninja-build g++ qtbase5-dev qtbase5-dev-tools qttools5-dev qttoo
 for what in "$@"; do
     case "$what" in
         run) ;;
-        test) packages+=(iproute2 clang libclang-rt-14-dev pkg-config util-linux procps) ;;
+        test) packages+=(make iproute2 clang libclang-rt-14-dev pkg-config util-linux procps) ;;
         windows) packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64 wine wine64 fonts-wine xz-utils icoutils python3 procps zip locales fonts-nanum) ;;
         # The emulated machine for the 32-bit Wine run (scripts/guest-image.sh).
         guest) packages+=(qemu-system-x86 debootstrap debian-archive-keyring e2fsprogs util-linux ca-certificates) ;;

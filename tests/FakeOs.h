@@ -28,6 +28,7 @@ public:
     QString logPath;
     bool elevated = true;
     bool gameStarts = true; // a look after the first finds a new game process
+    bool gameRanBefore = false; // every look finds one from before the launch
 
     void record(const QString& line)
     {
@@ -68,7 +69,9 @@ public:
     bool isElevated() override { return elevated; }
     bool processesRunning(const std::u16string&, std::vector<ProcessId>& ids) override
     {
-        ids.assign(looks++ > 0 && gameStarts ? 1 : 0, 7);
+        ids.assign(gameRanBefore ? 1 : 0, 3);
+        if (looks++ > 0 && gameStarts)
+            ids.push_back(7);
         return true;
     }
     bool isDriveMissing(char) override { return false; }

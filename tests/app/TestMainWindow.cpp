@@ -95,11 +95,15 @@ class TestMainWindow : public QObject
             last = state;
         });
     }
-    // Launches, then reads the log: a run as "folder/name|argument|...", marked if
-    // config.txt did not then hold `config`.
+    // Launches, then reads the log.
     QStringList launch(const QByteArray& config)
     {
         emit child("btnLaunch")->pressed();
+        return runs(config);
+    }
+    // The log: a run as "folder/name|argument|...", marked if config.txt did not then hold `config`.
+    QStringList runs(const QByteArray& config)
+    {
         QStringList entries;
         for (QByteArray line : readFile(os->logPath).split('\n')) {
             const QByteArrayList f = line.split('\t');
@@ -367,6 +371,8 @@ private slots:
                                                       << "ForceBindIP crashed (9); the game did not start.";
         QTest::newRow("ForceBindIP ends, no game") << exe << "0000" << 0 << L{"minimised"}
                                                    << "The game did not start or did not stay running.";
+        QTest::newRow("ForceBindIP ends, no game, one from before runs")
+            << exe << "0000" << 0 << L{"minimised"} << "The game did not start or did not stay running.";
         // The game runs: the launcher stays minimised with what went wrong on the way.
         QTest::newRow("warnings: settings not saved, netsh refuses")
             << exe << "1000" << 0 << firewall << "Settings not saved to %A/config.txt. Firewall rules refused (netsh: 1).";
@@ -402,6 +408,7 @@ private slots:
         qputenv("STANDIN_EXIT", tag.contains("netsh refuses") ? "1" : "0");
         os->elevated = !tag.startsWith("unelevated");
         os->gameStarts = !tag.contains("no game");
+        os->gameRanBefore = tag.contains("from before");
         if (tag.contains("not saved") && QFile::remove(appDir + "config.txt")) // a folder in its place
             QDir().mkpath(appDir + "config.txt");
         qputenv("STANDIN_LINGER", tag.contains("no applet window") ? "0" : "20"); // an applet that ends is not waited for
@@ -468,6 +475,28 @@ private slots:
         QCOMPARE(w->statusBar()->currentMessage().left(qMax(1, status.size())), status);
     }
 
+    // main's own path: the built program started from a shortcut plays at once and
+    // ends with 0, its window never shown (shown, it would wait for the user).
+    void mainLaunches_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("--launch") << "--launch";
+        QTest::newRow("/LAUNCH") << "/LAUNCH";
+    }
+    void mainLaunches()
+    {
+        QFETCH(QString, option);
+        writeFile(appDir + "config.txt", saved(game, "0000"));
+        for (const QString name : {"velkaro", "ForceBindIP.exe", "BindIP.dll"}) // config.txt beside it
+            QVERIFY(QFile::copy(name == "velkaro" ? VELKARO_PROGRAM : STANDIN_SCRIPT, appDir + name));
+        QProcess program;
+        program.setWorkingDirectory(appDir);
+        program.start(appDir + "velkaro", {option});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, 0);
+        QCOMPARE(runs(saved(game, "0000")), L{"path/forcebindip|25.1.2.3|" + game});
+    }
+
     // The first of the user's languages that is English or translated gives the
     // texts, the launcher's and Qt's own (the path field's context menu).
     void language_data()
@@ -477,6 +506,8 @@ private slots:
         QTest::newRow("Russian") << L{"ru-RU"} << true;
         QTest::newRow("Brazilian after an untranslated one") << L{"fr-FR", "pt-BR"} << true;
         QTest::newRow("English before Russian") << L{"en-US", "ru-RU"} << false;
+        QTest::newRow("Austrian German: the language's file") << L{"de-AT"} << true;
+        QTest::newRow("European Portuguese: Brazilian is another's") << L{"pt-PT"} << false;
     }
     void language()
     {

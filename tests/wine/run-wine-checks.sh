@@ -134,6 +134,11 @@ find_window() { # pid title seconds
 slowest=0
 deadline() { local d=$((4 * slowest)); echo $((d > 120 ? d : 120)); }
 now_ms() { local t=${EPOCHREALTIME//[.,]/}; echo "${t:0:-3}"; } # wall clock in ms
+took() { # what, since (ms): prints how long it took, and keeps the slowest
+    local ms=$(($(now_ms) - $2))
+    echo "  $1: $((ms / 1000)).$((ms % 1000 / 100)) s"
+    [ $((ms / 1000 + 1)) -le "$slowest" ] || slowest=$((ms / 1000 + 1))
+}
 
 # Starts the launcher by its full path from C:\, with $lang as its locale and
 # $arguments, presses key once its window titled $title shows, and leaves that
@@ -144,13 +149,9 @@ now_ms() { local t=${EPOCHREALTIME//[.,]/}; echo "${t:0:-3}"; } # wall clock in 
 # $stayed tells whether it was. Each start begins with every Windows process of
 # the case before ended, so that none of them meets the new one.
 lang=C.UTF-8 title='Velkaro for Hamachi' arguments=() sizes_to=''
-ended() { # pid seconds
-    local end=$((SECONDS + $2))
-    while [ $SECONDS -lt $end ]; do kill -0 "$1" 2>/dev/null || return 0; sleep 0.2; done
-    ! kill -0 "$1" 2>/dev/null
-}
+ended() { local end=$((SECONDS + $2)); while kill -0 "$1" 2>/dev/null; do [ $SECONDS -lt $end ] || return 1; sleep 0.2; done; } # pid seconds
 run_launcher() { # key [key]
-    local limit started pid ms
+    local limit started pid
     limit=$(deadline)
     rm -f "$log"
     timeout "$limit" wineserver -w || { echo "  the previous case's processes did not end:"; show_state; stop_wine; }
@@ -158,14 +159,8 @@ run_launcher() { # key [key]
     (cd "$drive_c" && LANG=$lang LOCPATH=$work exec wine 'C:\Игры\Velkaro\Velkaro.exe' "${arguments[@]}" \
         >>"$work/launcher.log" 2>&1) &
     pid=$!
-    if window=$(find_window "$pid" "$title" "$limit"); then
-        ms=$(($(now_ms) - started))
-        echo "  start to its window: $((ms / 1000)).$((ms % 1000 / 100)) s (deadline $limit s)"
-        [ $((ms / 1000 + 1)) -le "$slowest" ] || slowest=$((ms / 1000 + 1))
-    elif [ ${#arguments[@]} -eq 0 ]; then
-        echo "  no launcher window within $limit s:"
-        show_state
-    fi
+    { window=$(find_window "$pid" "$title" "$limit") && took "start to its window (deadline $limit s)" "$started"; } \
+        || [ ${#arguments[@]} -gt 0 ] || { echo "  no launcher window within $limit s:"; show_state; }
     # No window manager: give the window the focus its shortcuts need.
     [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$1" \
         && [ -n "$sizes_to" ] && sizes_then_launch "$pid" "$window" "$sizes_to" "$limit"
@@ -255,11 +250,10 @@ check "no game: ForceBindIP ran, no game" [ "$(runs)" = 'C:\windows\system32\For
 # the width and height of the launcher window and of the dialog go to FILE,
 # then Esc closes the dialog and F5 launches.
 sizes_then_launch() { # pid main-window file seconds
-    local about end=$((SECONDS + $4)) started ms
+    local about end=$((SECONDS + $4)) started
     started=$(now_ms)
     about=$(find_window "$1" 'About Velkaro' "$4") || { echo "  no About dialog within $4 s:"; show_state; return 1; }
-    ms=$(($(now_ms) - started))
-    echo "  F1 to the About dialog: $((ms / 1000)).$((ms % 1000 / 100)) s"
+    took "F1 to the About dialog" "$started"
     for w in "$2" "$about"; do xdotool getwindowgeometry --shell "$w"; done | sed -n 's/^\(WIDTH\|HEIGHT\)=//p' >"$3"
     timeout 10 xdotool windowfocus --sync "$about" key --window "$about" Escape
     # The launcher takes keys again only once its modal dialog is gone.
