@@ -69,9 +69,8 @@ public:
     bool isElevated() override { return elevated; }
     bool processesRunning(const std::u16string&, std::vector<ProcessId>& ids) override
     {
-        ids.assign(gameRanBefore ? 1 : 0, 3);
-        if (looks++ > 0 && gameStarts)
-            ids.push_back(7);
+        ids.assign(looks++ > 0 && gameStarts ? 1 : 0, 7);
+        ids.insert(ids.begin(), gameRanBefore ? 1 : 0, 3);
         return true;
     }
     bool isDriveMissing(char) override { return false; }

@@ -132,38 +132,34 @@ find_window() { # pid title seconds
 # and never under 120 s, as emulation is slow and uneven (the first start after
 # a font change builds Wine's font cache). Each start prints its time.
 slowest=0
-deadline() { local d=$((4 * slowest)); echo $((d > 120 ? d : 120)); }
-now_ms() { local t=${EPOCHREALTIME//[.,]/}; echo "${t:0:-3}"; } # wall clock in ms
-took() { # what, since (ms): prints how long it took, and keeps the slowest
-    local ms=$(($(now_ms) - $2))
-    echo "  $1: $((ms / 1000)).$((ms % 1000 / 100)) s"
+took() { # what, since ($EPOCHREALTIME then): prints how long it took, and keeps the slowest
+    local ms=$(((${EPOCHREALTIME/./} - ${2/./}) / 1000)); echo "  $1: $((ms / 1000)).$((ms % 1000 / 100)) s"
     [ $((ms / 1000 + 1)) -le "$slowest" ] || slowest=$((ms / 1000 + 1))
 }
 
 # Starts the launcher by its full path from C:\, with $lang as its locale and
 # $arguments, presses key once its window titled $title shows, and leaves that
 # window in $window (empty: none within the deadline, or the launcher ended
-# first) and its exit code in $rc. With $sizes_to set, sizes_then_launch then
-# takes over the window (F1 opened its About dialog). A second key goes to a
+# first) and its exit code in $rc. With $sizes_to set, about_sizes then takes
+# over the window (F1 opened its About dialog). A second key goes to a
 # launcher still open 15 s after the first, plus the slowest start's time;
 # $stayed tells whether it was. Each start begins with every Windows process of
 # the case before ended, so that none of them meets the new one.
 lang=C.UTF-8 title='Velkaro for Hamachi' arguments=() sizes_to=''
 ended() { local end=$((SECONDS + $2)); while kill -0 "$1" 2>/dev/null; do [ $SECONDS -lt $end ] || return 1; sleep 0.2; done; } # pid seconds
 run_launcher() { # key [key]
-    local limit started pid
-    limit=$(deadline)
+    local limit=$((4 * slowest > 120 ? 4 * slowest : 120)) started
     rm -f "$log"
     timeout "$limit" wineserver -w || { echo "  the previous case's processes did not end:"; show_state; stop_wine; }
-    started=$(now_ms)
+    started=$EPOCHREALTIME
     (cd "$drive_c" && LANG=$lang LOCPATH=$work exec wine 'C:\Игры\Velkaro\Velkaro.exe' "${arguments[@]}" \
         >>"$work/launcher.log" 2>&1) &
-    pid=$!
+    local pid=$!
     { window=$(find_window "$pid" "$title" "$limit") && took "start to its window (deadline $limit s)" "$started"; } \
         || [ ${#arguments[@]} -gt 0 ] || { echo "  no launcher window within $limit s:"; show_state; }
     # No window manager: give the window the focus its shortcuts need.
     [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" && xdotool key --window "$window" "$1" \
-        && [ -n "$sizes_to" ] && sizes_then_launch "$pid" "$window" "$sizes_to" "$limit"
+        && [ -n "$sizes_to" ] && about_sizes "$pid" "$window" "$sizes_to" "$limit"
     stayed=no
     if [ -n "${2:-}" ] && ! ended "$pid" $((15 + slowest)); then
         stayed=yes
@@ -249,9 +245,9 @@ check "no game: ForceBindIP ran, no game" [ "$(runs)" = 'C:\windows\system32\For
 # The launcher's About dialog (F1) is looked for once its main window is there:
 # the width and height of the launcher window and of the dialog go to FILE,
 # then Esc closes the dialog and F5 launches.
-sizes_then_launch() { # pid main-window file seconds
-    local about end=$((SECONDS + $4)) started
-    started=$(now_ms)
+sizes_then_launch() { sizes_to=$1; run_launcher F1; sizes_to=''; } # file
+about_sizes() { # pid main-window file seconds
+    local about end=$((SECONDS + $4)) started=$EPOCHREALTIME
     about=$(find_window "$1" 'About Velkaro' "$4") || { echo "  no About dialog within $4 s:"; show_state; return 1; }
     took "F1 to the About dialog" "$started"
     for w in "$2" "$about"; do xdotool getwindowgeometry --shell "$w"; done | sed -n 's/^\(WIDTH\|HEIGHT\)=//p' >"$3"
@@ -267,8 +263,7 @@ cp /usr/share/wine/fonts/tahoma*.ttf "$drive_c/windows/Fonts/"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 printf 'PATH=C:\\Games\\Star Craft.\r\nFIREWALL_EXCEPTION=1\r\nCOMPABILITY=1\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
 game='C:\Games\Star Craft\StarCraft.exe'
-sizes_to=$work/sizes-96
-run_launcher F1
+sizes_then_launch "$work/sizes-96"
 check "folder: after About, Esc, F5 the firewall rule, the layers and ForceBindIP get the game in it (exit $rc)" \
     [ "$rc/$(args_of 1)/$(layers_value "$game")/$(args_of 8)" = "0/firewall add allowedprogram program = \"$game\" \
 name = StarCraft993 mode = ENABLE scope = ALL profile = ALL/type 1 $(utf16 'DISABLEDWM HIGHDPIAWARE')/25.1.2.3 \"$game\"" ]
@@ -277,31 +272,25 @@ wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/
 mkdir -p "$drive_c/Games/게임" && cp "$work/standin.exe" "$drive_c/Games/게임/StarCraft.exe"
 wine reg add 'HKLM\Software\Blizzard Entertainment\Starcraft' /v InstallPath /t REG_SZ /d 'C:\Games\게임' /reg:32 /f >/dev/null 2>&1
 printf 'FIREWALL_EXCEPTION=0\r\nCOMPABILITY=0\r\nPALETTE=0\r\nADMINISTRATOR=0\r\n' >"$app/config.txt"
-sizes_to=$work/sizes-144
-run_launcher F1
-sizes_to=''
+sizes_then_launch "$work/sizes-144"
 check "korean: after About, Esc, F5 ForceBindIP gets the registry's path (exit $rc)" \
     [ "$rc/$(args_of 1)" = '0/25.1.2.3 C:\Games\게임\starcraft.exe' ]
 check "dpi: both windows at least 1.4 times as wide and as tall at 144 as at 96 ($(cat "$work"/sizes-{96,144} | tr "\n" " "))" \
     awk 'FNR == NR { s[FNR] = $1; next } $1 * 10 < s[FNR] * 14 { bad = 1 } END { exit bad || NR != 8 }' "$work"/sizes-{96,144}
 
-# --- A shortcut's --launch, and the user's language --------------------------------
+# --- A shortcut's /launch, and the user's language --------------------------------
 # Wine takes the language from the locale, generated here without touching the system's.
-for locale in ru_RU en_US; do localedef -i $locale -f UTF-8 "$work/$locale.UTF-8" 2>/dev/null; done
+localedef -i ru_RU -f UTF-8 "$work/ru_RU.UTF-8" 2>/dev/null
 # The launcher in a locale, with arguments; Esc ends it once its window titled title shows.
 titled() { # LANG title [argument...]
     lang=$1 title=$2 arguments=("${@:3}")
     run_launcher Escape
     lang=C.UTF-8 title='Velkaro for Hamachi' arguments=()
 }
-titled en_US.UTF-8 'Velkaro for Hamachi' --launch
-check "--launch: the game starts with no key and no window seen, exit 0 (got $rc/$window/$(runs | cut -d' ' -f1,2 | head -n 1))" \
-    [ "$rc/$window/$(runs | cut -d' ' -f1,2 | head -n 1)" = '0//C:\windows\system32\ForceBindIP.exe run' ]
-titled ru_RU.UTF-8 'Velkaro для Hamachi'
-check "ru_RU: the window title is Russian" [ -n "$window" ]
+# A launch from a shortcut that starts the game ends with no window: the window test runs main so.
 echo 'no program' >"$system32/ForceBindIP.exe"
-titled en_US.UTF-8 'Velkaro for Hamachi' /launch
-check "/launch, ForceBindIP no program: the window shows with no key, titled in English" [ -n "$window" ]
+titled ru_RU.UTF-8 'Velkaro для Hamachi' /launch
+check "/launch in ru_RU, ForceBindIP no program: the window shows with no key, titled in Russian" [ -n "$window" ]
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
