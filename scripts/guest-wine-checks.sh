@@ -25,5 +25,6 @@ export VELKARO_ARCH=i686 VELKARO_EXE=/job/Velkaro.exe VELKARO_STANDIN=/job/stand
 export VELKARO_WINE_PREFIX=/opt/velkaro/prefix
 exec bash /job/wine/run-wine-checks.sh
 EOF
-# Boot and checks take about five minutes; the rest is room for a busy host.
-"$root/scripts/guest-run.sh" "$image" "$share" 900
+# Boot and checks take five and a half minutes on a quiet host, up to twelve
+# where other builds share its two cores; the rest is room for a busier one.
+"$root/scripts/guest-run.sh" "$image" "$share" 1200
