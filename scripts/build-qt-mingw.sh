@@ -10,7 +10,7 @@
 #   archive folder: default build/windows/qt-archives
 #   work folder:    default build/windows/qt-build (source, objects, install)
 # VELKARO_QT_SOURCE_ONLY=1 stops once the source and its notices are ready.
-set -euo pipefail
+set -Eeuo pipefail
 arch=${1:?i686 or x86_64}
 case "$arch" in i686 | x86_64) ;; *) echo "unknown target: $arch" >&2; exit 2 ;; esac
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,8 +18,11 @@ archives=$(mkdir -p "${2:-$repo/build/windows/qt-archives}" && cd "${2:-$repo/bu
 work=${3:-$repo/build/windows/qt-build}
 package=qtbase-opensource-src
 export DEBIAN_FRONTEND=noninteractive
-trap 'echo "build-qt-mingw.sh: failed; the logs are in $work" >&2' ERR
+# A failure names its step, its line and command, and the step's log.
+step="setting up" step_log=""
+trap 'echo "build-qt-mingw.sh: $step failed at line $LINENO (status $?): $BASH_COMMAND${step_log:+; its log: $step_log}" >&2' ERR
 
+step="installing the cross compilers"
 packages=("g++-mingw-w64-${arch//_/-}" dpkg-dev make perl python3 xz-utils)
 missing=()
 for p in "${packages[@]}"; do
@@ -84,6 +87,7 @@ fetch_source() { # version folder
     patch_lines "$plugin/qwindowscontext.cpp" '#if QT_CONFIG(tabletevent)' '#if 0'
 }
 
+step="reading Debian's source lists"
 source_version=$(newest_source_version)
 upstream_version=${source_version#*:}
 upstream_version=${upstream_version%%[+~-]*}
@@ -91,6 +95,7 @@ echo "Qt source: Debian's $package $source_version"
 mkdir -p "$work"
 if [ ! -d "$work/src" ] || [ "$(cat "$work/src.version" 2>/dev/null)" != "$source_version" ]; then
     rm -f "$work/src.version"
+    step="fetching and patching the Qt source"
     fetch_source "$source_version" "$work/src.partial"
     rm -rf "$work/src"
     mv "$work/src.partial" "$work/src"
@@ -98,6 +103,7 @@ if [ ! -d "$work/src" ] || [ "$(cat "$work/src.version" 2>/dev/null)" != "$sourc
 fi
 # Before the long build: a Qt with outside code the notices do not know yet
 # stops here.
+step="writing the notices"
 "$repo/scripts/make-notices.py" "$work/src" "$source_version" "$work/THIRD-PARTY-NOTICES.txt"
 if [ "${VELKARO_QT_SOURCE_ONLY:-0}" = 1 ]; then
     echo "source in $work/src, notices in $work/THIRD-PARTY-NOTICES.txt"
@@ -109,16 +115,20 @@ build="$work/build-$arch"
 rm -rf "$build" "$prefix"
 mkdir -p "$build"
 cd "$build"
-echo "configuring Qt for $arch (log: $build/configure.log)"
+step="configuring Qt for $arch" step_log=$build/configure.log
+echo "$step (log: $step_log)"
 "$work/src/configure" -xplatform win32-g++ -device-option CROSS_COMPILE="${arch}-w64-mingw32-" \
     -prefix "$prefix" -static -static-runtime -release -optimize-size -opensource -confirm-license \
     -nomake examples -nomake tests -no-opengl -no-dbus -no-icu -no-fontconfig \
     -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -no-openssl \
     -no-sql-sqlite -no-sql-odbc -no-feature-sql -no-feature-testlib -no-feature-concurrent \
     -no-feature-xml -no-feature-vulkan >configure.log 2>&1
-echo "building Qt for $arch (log: $build/make.log)"
+step="building Qt for $arch" step_log=$build/make.log
+echo "$step (log: $step_log)"
 make -j"$(nproc)" >make.log 2>&1
+step="installing Qt for $arch" step_log=$build/install.log
 make install >install.log 2>&1
+step="packing Qt for $arch" step_log=""
 rm -rf "$prefix/doc" "$prefix"/lib/libQt5Bootstrap.*
 strip "$prefix"/bin/* 2>/dev/null || true
 cp "$work/THIRD-PARTY-NOTICES.txt" "$prefix/"

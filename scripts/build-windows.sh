@@ -9,7 +9,9 @@
 # VELKARO_WINDOWS_OUT moves the output folder (default build/windows).
 # One commit gives the same executables and zip, byte for byte: the time
 # stamps in them are SOURCE_DATE_EPOCH, by default the last commit's time.
-set -euo pipefail
+set -Eeuo pipefail
+# A failure names itself: the script, the line and the command.
+trap 'echo "${0##*/}: line $LINENO failed (status $?): $BASH_COMMAND" >&2' ERR
 repo=$(cd "$(dirname "$0")/.." && pwd)
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=%ct 2>/dev/null || true)}
 [ -n "$SOURCE_DATE_EPOCH" ] || { echo "no commit to date the build by: set SOURCE_DATE_EPOCH" >&2; exit 1; }
@@ -36,12 +38,17 @@ unpack_qt() { # arch
     local arch=$1 name="qt5.15.8-mingw-$1-static.tar.xz" archive=""
     local qt=$out/qt/$arch
     # build-qt-mingw.sh names its archive after the Qt version Debian has.
-    own_archive() { find "$own_archives" -maxdepth 1 -name "qt5.*-mingw-$arch-static.tar.xz" 2>/dev/null | sort -V | tail -n 1; }
+    # Before the first Qt build the folder is not there: no archive, not a failure.
+    own_archive() {
+        [ -d "$own_archives" ] || return 0
+        find "$own_archives" -maxdepth 1 -name "qt5.*-mingw-$arch-static.tar.xz" | sort -V | tail -n 1
+    }
     if [ -f "$archives/$name" ]; then archive=$archives/$name; else archive=$(own_archive); fi
     if [ -z "$archive" ]; then
         if [ -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ]; then return 0; fi
         echo "no $name in $archives: building it from Debian's source package"
-        "$repo/scripts/build-qt-mingw.sh" "$arch" "$own_archives"
+        "$repo/scripts/build-qt-mingw.sh" "$arch" "$own_archives" \
+            || { echo "building Qt for $arch failed: see build-qt-mingw.sh's message above" >&2; exit 1; }
         archive=$(own_archive)
         [ -n "$archive" ] || { echo "build-qt-mingw.sh left no archive in $own_archives" >&2; exit 1; }
     fi
@@ -84,7 +91,7 @@ build_target() { # arch
     # rcc stores SOURCE_DATE_EPOCH with each resource, but runs again only
     # when the resources change: drop its output when the date is new.
     if [ "$(cat "$dir/source-date.stamp" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
-        find "$dir" -path '*_autogen/*' -name 'qrc_*.cpp' -delete
+        find "$dir" -name 'qrc_*.cpp' -delete
         echo "$SOURCE_DATE_EPOCH" >"$dir/source-date.stamp"
     fi
     cmake --build "$dir" --parallel "$(nproc)"

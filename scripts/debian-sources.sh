@@ -4,7 +4,9 @@
 # deb822 paragraphs in *.sources (those with "Enabled: no" left out). Only
 # binary ("deb") entries of Debian's own suites count: a third party's archive
 # carries no Debian 12. Exits 1, saying so, when there is none.
-set -euo pipefail
+set -Eeuo pipefail
+# A failure names itself: the script, the line and the command.
+trap 'echo "${0##*/}: line $LINENO failed (status $?): $BASH_COMMAND" >&2' ERR
 shopt -s nullglob
 files=(/etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources)
 found=$(for f in "${files[@]}"; do if [ -r "$f" ]; then cat -- "$f"; echo; fi; done | awk '

@@ -2,7 +2,9 @@
 # Renders the README's screenshots from the real programs under Xvfb: the
 # Windows build under Wine as a Windows 7 user sees it, at 100% and with both
 # windows at 150%, then the Linux build and its About dialog.
-set -euo pipefail
+set -Eeuo pipefail
+# A failure names itself: the script, the line and the command.
+trap 'echo "${0##*/}: line $LINENO failed (status $?): $BASH_COMMAND" >&2' ERR
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "${DISPLAY:-}" ]; then
     # 96 DPI, so that the Linux build shows at 100% too (Xvfb reports 100).

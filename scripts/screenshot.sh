@@ -4,7 +4,9 @@
 # (TITLE unless given) and ends the program. Without a display it runs itself
 # under a private Xvfb server.
 # Usage: scripts/screenshot.sh OUTPUT.png TITLE [--keys "k1 k2"] [--shot SHOT] -- PROGRAM [ARGS...]
-set -euo pipefail
+set -Eeuo pipefail
+# A failure names itself: the script, the line and the command.
+trap 'echo "${0##*/}: line $LINENO failed (status $?): $BASH_COMMAND" >&2' ERR
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi

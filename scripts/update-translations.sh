@@ -7,7 +7,9 @@
 # starts as a file holding <TS version="2.1" language="LANG" sourcelanguage="en"/>
 # and goes into VELKARO_LANGUAGES in src/CMakeLists.txt.
 # Usage: scripts/update-translations.sh [folder]   (default src/translations)
-set -euo pipefail
+set -Eeuo pipefail
+# A failure names itself: the script, the line and the command.
+trap 'echo "${0##*/}: line $LINENO failed (status $?): $BASH_COMMAND" >&2' ERR
 repo=$(cd "$(dirname "$0")/.." && pwd)
 folder=${1:-$repo/src/translations}
 lupdate=${LUPDATE:-/usr/lib/qt5/bin/lupdate}

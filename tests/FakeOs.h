@@ -35,6 +35,7 @@ public:
     bool gameStarts = true; // a look after the first finds a new game process
     QString shortForm; // any path's short form
     QList<ProcessId> opened; // the processes whose file was asked for
+    bool gameRanBefore = false; // every look finds a game process from before the launch
 
     void record(const QString& line)
     {
@@ -67,11 +68,7 @@ public:
     }
     // Windows keeps "\\?\" paths whole; no other full path is made, as outside Windows.
     std::u16string fullPath(const std::u16string& path) override { return path.rfind(u"\\\\?\\", 0) ? u"" : path; }
-    std::u16string longPath(const std::u16string& path) override
-    {
-        game = QString::fromStdU16String(path).section('/', -1).toUpper().toStdU16String();
-        return path;
-    }
+    std::u16string longPath(const std::u16string& path) override { return path; }
     std::u16string shortPath(const std::u16string&) override { return shortForm.toStdU16String(); }
     std::string systemDirectory() override { return systemDir; }
     std::u16string localAppData() override { return localFolder.toStdU16String(); }
@@ -85,15 +82,22 @@ public:
     }
     bool isElevated() override { return elevated; }
     // Another program runs throughout as process 3; the game, listed in
-    // capitals, as process 7.
+    // capitals, as process 7, and one from before the launch as process 5.
     bool processNames(std::vector<ProcessName>& processes) override
     {
         processes = {{3, u"explorer.exe"}};
+        if (gameRanBefore)
+            processes.push_back({5, game});
         if (looks++ > 0 && gameStarts)
             processes.push_back({7, game});
         return true;
     }
-    bool fileIdentity(const std::u16string&, FileIdentity&) override { return true; }
+    // The game's file, asked for before the process list, names the game's processes.
+    bool fileIdentity(const std::u16string& path, FileIdentity&) override
+    {
+        game = QString::fromStdU16String(path).section('/', -1).toUpper().toStdU16String();
+        return true;
+    }
     bool processIdentity(ProcessId id, FileIdentity&) override
     {
         opened << id;

@@ -98,12 +98,13 @@ class TestMainWindow : public QObject
             last = state;
         });
     }
-    // Launches, then reads the log: a run as "folder/name|argument|...", "@folder"
-    // after the name when it ran elsewhere than the temporary folder, marked if
-    // config.txt did not then hold `config`.
-    QStringList launch(const QByteArray& config)
+    // Launches (unless the program did), then reads the log: a run as
+    // "folder/name|argument|...", "@folder" after the name when it ran elsewhere
+    // than the temporary folder, marked if config.txt did not then hold `config`.
+    QStringList launch(const QByteArray& config, bool press = true)
     {
-        emit child("btnLaunch")->pressed();
+        if (press)
+            emit child("btnLaunch")->pressed();
         QStringList entries;
         for (QByteArray line : readFile(os->logPath).split('\n')) {
             const QByteArrayList f = line.split('\t');
@@ -359,8 +360,8 @@ private slots:
         QTest::newRow("ForceBindIP cannot start") << exe << "0000" << 0 << L{"minimised"} << "Could not start";
         QTest::newRow("ForceBindIP crashes, no game") << exe << "0000" << 0 << L{"minimised"}
                                                       << "ForceBindIP crashed (9); the game did not start.";
-        QTest::newRow("ForceBindIP ends, no game") << exe << "0000" << 0 << L{"minimised"}
-                                                   << "The game did not start or did not stay running.";
+        QTest::newRow("ForceBindIP ends, no game but one from before")
+            << exe << "0000" << 0 << L{"minimised"} << "The game did not start or did not stay running.";
         // The game runs: the launcher stays minimised with what went wrong on the way.
         QTest::newRow("warnings: settings not saved, netsh refuses")
             << exe << "1000" << 0 << firewall << "Settings not saved to %L/Velkaro/config.txt. Firewall rules refused (netsh: 1).";
@@ -403,6 +404,7 @@ private slots:
         qputenv("STANDIN_EXIT", tag.contains("netsh refuses") ? "1" : "0");
         os->elevated = !tag.startsWith("unelevated");
         os->gameStarts = !tag.contains("no game");
+        os->gameRanBefore = tag.contains("from before");
         if (tag.contains("not saved") && QFile::remove(appDir + "config.txt")) // and %LOCALAPPDATA% a file
             readOnly(appDir), writeFile(os->localFolder);
         qputenv("STANDIN_LINGER", tag.contains("no applet window") ? "0" : "20"); // an applet that ends is not waited for
@@ -507,6 +509,8 @@ private slots:
         QTest::newRow("--launch, missing game") << WithHamachi << "" << "xo0" << "" << "There is no game at this path.";
         QTest::newRow("--launch, no network") << "link set lo up\naddr del 127.0.0.1/8 dev lo" << "" << "---1" << ""
                                               << "There is no network";
+        QTest::newRow("main --launch") << WithHamachi << "" << "" << "25.1.2.3" << "";
+        QTest::newRow("main /LAUNCH") << WithHamachi << "" << "" << "25.1.2.3" << "";
     }
     void networkAtStart()
     {
@@ -524,6 +528,15 @@ private slots:
             QFile::copy(STANDIN_SCRIPT, appDir + name) && QFile::setPermissions(appDir + name, QFile::ExeOwner);
         os->systemDir = tmp->filePath("app").toStdString();
         qputenv("STANDIN_CRASH", "");
+        // main's own path, in the built program (with config.txt beside it, ForceBindIP
+        // where it starts): it ends with 0, its window never shown, else it would wait for a user.
+        if (QByteArray(QTest::currentDataTag()).startsWith("main ")) {
+            QVERIFY(QFile::copy(VELKARO_PROGRAM, appDir + "velkaro"));
+            const QString option = QString(QTest::currentDataTag()).section(' ', 1); // 124: still running after 30 s
+            QCOMPARE(QProcess::execute("sh", {"-c", "cd \"$0\" && exec timeout 30 ./velkaro \"$1\"", appDir, option}), 0);
+            QCOMPARE(launch(saved(path, "0011"), false), L{"path/forcebindip@game|25.1.2.3|" + path});
+            return;
+        }
         w = std::make_unique<MainWindow>(appDir + "velkaro");
         QString seen;
         for (const char* name : {"rbHamachi", "rbSelNetwork"})
@@ -552,6 +565,8 @@ private slots:
         QTest::newRow("Russian") << L{"ru-RU"} << true;
         QTest::newRow("Brazilian after an untranslated one") << L{"fr-FR", "pt-BR"} << true;
         QTest::newRow("English before Russian") << L{"en-US", "ru-RU"} << false;
+        QTest::newRow("Austrian German: the language's file") << L{"de-AT"} << true;
+        QTest::newRow("European Portuguese: Brazilian is another's") << L{"pt-PT"} << false;
     }
     void language()
     {

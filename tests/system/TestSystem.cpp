@@ -14,7 +14,6 @@ private slots:
         QTest::addColumn<bool>("administrator");
         QTest::addColumn<QString>("written");
         QTest::newRow("none yet") << "" << true << "DISABLEDWM HIGHDPIAWARE RUNASADMIN";
-        QTest::newRow("none yet, no administrator") << "" << false << "DISABLEDWM HIGHDPIAWARE";
         QTest::newRow("the user's kept, with the leading ~") << "~ WINXPSP3 RUNASADMIN 256COLOR" << false
                                                              << "~ WINXPSP3 256COLOR DISABLEDWM HIGHDPIAWARE";
         QTest::newRow("ours once, in any letter case") << "highdpiaware  DisableDWM WINXPSP3" << true

@@ -2,7 +2,9 @@
 # Every text of the sources has a finished translation in every .ts file, and
 # the files are in step with the sources: lupdate, run on copies, changes
 # nothing. A new or changed text fails here until it is translated.
-set -euo pipefail
+set -Eeuo pipefail
+# A failure names itself: the script, the line and the command.
+trap 'echo "${0##*/}: line $LINENO failed (status $?): $BASH_COMMAND" >&2' ERR
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
