@@ -325,8 +325,10 @@ bool MainWindow::ensureForceBindIP64()
     if (isForceBindIPIn(native, Bitness::X64) || isForceBindIPIn(launchFacts.systemDir, Bitness::X64))
         return true;
     if (!missingForceBindIPFile({appDir, native}, Bitness::X64).isEmpty()) {
-        stopLaunch(tr("A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.")
-                       .arg(QFileInfo(appPath).fileName(), QDir::toNativeSeparators(QDir::cleanPath(visibleFolder(native)))));
+        // Beside the launcher is enough: the install copies them on. The
+        // system folder is left unnamed so that the message fits the status bar.
+        stopLaunch(tr("A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.")
+                       .arg(QFileInfo(appPath).fileName()));
         return false;
     }
     if (!copyForceBindIP(appDir, native, Bitness::X64)) {

@@ -35,14 +35,6 @@ QString nativeSystemDirectory(OsInterface& os)
     return folderText(os.nativeSystemDirectory());
 }
 
-QString visibleFolder(const QString& folder)
-{
-    const QString redirected = QStringLiteral("Sysnative") + QDir::separator();
-    if (!folder.endsWith(redirected, Qt::CaseInsensitive))
-        return folder;
-    return folder.left(folder.size() - redirected.size()) + QStringLiteral("System32") + QDir::separator();
-}
-
 QString systemProgram(const QString& systemDir, const QString& bareName)
 {
     if (systemDir.isEmpty())

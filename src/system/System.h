@@ -19,9 +19,6 @@ int versionLevel(int platformId, int majorVersion);
 QString systemDirectory(OsInterface& os);
 // The same of Windows' own bitness: Sysnative for the 32-bit build on 64-bit Windows.
 QString nativeSystemDirectory(OsInterface& os);
-// A folder as Explorer shows it, where Sysnative, seen by 32-bit programs
-// alone, is System32.
-QString visibleFolder(const QString& folder);
 // A program of Windows' own by its full path in the system folder, so that
 // a same-named file in the launcher's or the current folder never runs in
 // its place; the bare name where there is no system folder.

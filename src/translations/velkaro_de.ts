@@ -55,15 +55,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Will set up compability parameters</source>
-        <translation>Richtet Kompatibilitätsparameter ein</translation>
+        <translation>Legt Kompatibilitätseinstellungen fest</translation>
     </message>
     <message>
         <source>&amp;Setup executable compability parameters</source>
-        <translation>Kompatibilitäts&amp;parameter der Programmdatei einrichten</translation>
+        <translation>&amp;Kompatibilitätseinstellungen der Programmdatei festlegen</translation>
     </message>
     <message>
         <source>Run display properties dialog on foreground and set compability flags</source>
-        <translation>Anzeigeeinstellungen im Vordergrund öffnen und Kompatibilitätsflags setzen</translation>
+        <translation>Anzeigeeinstellungen im Vordergrund öffnen und Kompatibilitätseinstellungen festlegen</translation>
     </message>
     <message>
         <source>Perform pallete correction &amp;tricks</source>
@@ -99,7 +99,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Bind game to network (Hamachi is default if found)</source>
-        <translation>Spiel an Netzwerk binden (Hamachi, falls vorhanden)</translation>
+        <translation>Spiel an Netzwerk binden (Standard: Hamachi, falls vorhanden)</translation>
     </message>
     <message>
         <source>This is disabled when no Hamachi network, or it does not have connectivity (no IP resolved).</source>
@@ -131,7 +131,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>F1</source>
@@ -159,11 +159,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.</source>
-        <translation>%1 fehlt: ForceBindIP.exe und BindIP.dll gehören neben %2.</translation>
+        <translation>%1 fehlt: ForceBindIP.exe und BindIP.dll gehören in den Ordner von %2.</translation>
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
-        <translation>ForceBindIP ließ sich nicht installieren: Launcher als Administrator starten.</translation>
+        <translation>ForceBindIP konnte nicht installiert werden. Starten Sie Velkaro mit Administratorrechten.</translation>
     </message>
     <message>
         <source>The chosen network has no address. Pick a connected one.</source>
@@ -179,11 +179,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Start Velkaro as administrator, or untick &quot;Run as Administrator&quot;.</source>
-        <translation>Starten Sie Velkaro als Administrator oder entfernen Sie „Als Administrator ausführen“.</translation>
+        <translation>Starten Sie Velkaro als Administrator, oder deaktivieren Sie „Als Administrator ausführen“.</translation>
     </message>
     <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
-        <translation>Velkaro mit Adminrechten sieht Netzlaufwerk %1: nicht. Lokalen oder \\server\share-Pfad nutzen.</translation>
+        <translation>Mit Administratorrechten ist Netzlaufwerk %1: nicht sichtbar. Nutzen Sie \\server\share.</translation>
     </message>
     <message>
         <source>The folder holds no starcraft.exe. Pick the game&apos;s .exe with &quot;...&quot;.</source>
@@ -211,26 +211,26 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
-        <translation>ForceBindIP stürzte (%1) nach dem Spielstart ab; es läuft evtl. ungebunden.</translation>
+        <translation>ForceBindIP stürzte nach dem Spielstart ab (%1); das Spiel läuft evtl. ungebunden.</translation>
     </message>
     <message>
         <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
-        <translation>Dieses Spiel ist ein 64-Bit-Programm, dieses Windows aber 32-Bit: Es läuft hier nicht.</translation>
-    </message>
-    <message>
-        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
-        <translation>Ein 64-Bit-Spiel braucht ForceBindIP64.exe und BindIP64.dll, neben %1 oder in %2.</translation>
+        <translation>Dieses Spiel ist ein 64-Bit-Programm und läuft nicht unter diesem 32-Bit-Windows.</translation>
     </message>
     <message>
         <source>The network chosen last time (%1) is not connected.</source>
         <translation>Das zuletzt gewählte Netzwerk (%1) ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
+        <translation>Ein 64-Bit-Spiel braucht ForceBindIP64.exe und BindIP64.dll im Ordner von %1.</translation>
     </message>
 </context>
 <context>
     <name>dlgAbout</name>
     <message>
         <source>About Velkaro</source>
-        <translation>Über Velkaro</translation>
+        <translation>Info über Velkaro</translation>
     </message>
     <message>
         <source>Written by the Velkaro developers</source>

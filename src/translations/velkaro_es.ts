@@ -99,7 +99,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Bind game to network (Hamachi is default if found)</source>
-        <translation>Vincular el juego a la red (Hamachi si se encuentra)</translation>
+        <translation>Vincular el juego a una red (predeterminada: Hamachi, si existe)</translation>
     </message>
     <message>
         <source>This is disabled when no Hamachi network, or it does not have connectivity (no IP resolved).</source>
@@ -159,7 +159,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.</source>
-        <translation>Falta %1: ForceBindIP.exe y BindIP.dll van junto a %2.</translation>
+        <translation>Falta %1: copie ForceBindIP.exe y BindIP.dll en la misma carpeta que %2.</translation>
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
@@ -183,7 +183,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
-        <translation>Velkaro elevado no ve la unidad de red %1:. Use una ruta local o \\server\share.</translation>
+        <translation>Con privilegios elevados no se ve la unidad de red %1:. Use una ruta local o \\server\share.</translation>
     </message>
     <message>
         <source>The folder holds no starcraft.exe. Pick the game&apos;s .exe with &quot;...&quot;.</source>
@@ -199,7 +199,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>ForceBindIP crashed (%1); the game did not start.</source>
-        <translation>ForceBindIP falló (%1); el juego no se inició.</translation>
+        <translation>ForceBindIP se cerró inesperadamente (%1); el juego no se inició.</translation>
     </message>
     <message>
         <source>The game did not start or did not stay running (ForceBindIP: %1).</source>
@@ -211,19 +211,19 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
-        <translation>ForceBindIP falló (%1) tras iniciar el juego; puede ir sin enlazar.</translation>
+        <translation>ForceBindIP se cerró inesperadamente (%1): el juego quizá se ejecute sin vincular.</translation>
     </message>
     <message>
         <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
-        <translation>Este juego es un programa de 64 bits y este Windows es de 32 bits: no puede ejecutarse aquí.</translation>
-    </message>
-    <message>
-        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
-        <translation>Un juego de 64 bits necesita ForceBindIP64.exe y BindIP64.dll, junto a %1 o en %2.</translation>
+        <translation>Este juego es de 64 bits y no puede ejecutarse en este Windows de 32 bits.</translation>
     </message>
     <message>
         <source>The network chosen last time (%1) is not connected.</source>
         <translation>La red elegida la última vez (%1) no está conectada.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
+        <translation>Un juego de 64 bits necesita ForceBindIP64.exe y BindIP64.dll en la carpeta de %1.</translation>
     </message>
 </context>
 <context>
@@ -252,7 +252,7 @@ p, li { white-space: pre-wrap; }
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt; color:#007828;&quot;&gt;Probadores:&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt; color:#007828;&quot;&gt;Equipo de pruebas:&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;            Tester One&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;            Tester Two&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>

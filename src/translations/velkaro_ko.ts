@@ -23,7 +23,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>ForceBindIP installed?</source>
-        <translation>ForceBindIP 설치됨?</translation>
+        <translation>ForceBindIP 설치됨</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -55,15 +55,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Will set up compability parameters</source>
-        <translation>호환성 매개변수를 설정합니다</translation>
+        <translation>호환성 설정을 지정합니다</translation>
     </message>
     <message>
         <source>&amp;Setup executable compability parameters</source>
-        <translation>실행 파일 호환성 매개변수 설정(&amp;S)</translation>
+        <translation>실행 파일 호환성 설정 지정(&amp;S)</translation>
     </message>
     <message>
         <source>Run display properties dialog on foreground and set compability flags</source>
-        <translation>디스플레이 속성 대화 상자를 앞에 띄우고 호환성 플래그를 설정합니다</translation>
+        <translation>디스플레이 속성 대화 상자를 앞에 띄우고 호환성 설정을 지정합니다</translation>
     </message>
     <message>
         <source>Perform pallete correction &amp;tricks</source>
@@ -159,7 +159,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.</source>
-        <translation>%1 없음: ForceBindIP.exe·BindIP.dll은 %2 옆에 두세요.</translation>
+        <translation>%1 없음: ForceBindIP.exe와 BindIP.dll을 %2와(과) 같은 폴더에 넣으세요.</translation>
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
@@ -183,7 +183,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
-        <translation>관리자 권한의 Velkaro는 네트워크 드라이브 %1:을 볼 수 없습니다. 로컬 또는 \\server\share 경로를 쓰세요.</translation>
+        <translation>관리자 권한으로는 %1:에 액세스할 수 없습니다. 로컬 또는 \\server\share 경로를 사용하세요.</translation>
     </message>
     <message>
         <source>The folder holds no starcraft.exe. Pick the game&apos;s .exe with &quot;...&quot;.</source>
@@ -211,19 +211,19 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
-        <translation>ForceBindIP가 게임 시작 후 비정상 종료되었습니다 (%1). 바인딩 없이 실행될 수 있습니다.</translation>
+        <translation>게임 시작 후 ForceBindIP 비정상 종료(%1): 게임이 바인딩 없이 실행 중일 수 있습니다.</translation>
     </message>
     <message>
         <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
         <translation>이 게임은 64비트 프로그램이라 32비트 Windows에서는 실행할 수 없습니다.</translation>
     </message>
     <message>
-        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
-        <translation>64비트 게임에는 ForceBindIP64.exe·BindIP64.dll이 필요합니다. %1 옆이나 %2에 두세요.</translation>
-    </message>
-    <message>
         <source>The network chosen last time (%1) is not connected.</source>
         <translation>지난번에 선택한 네트워크(%1)가 연결되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
+        <translation>64비트 게임에는 ForceBindIP64.exe와 BindIP64.dll이 필요합니다. %1 옆에 두세요.</translation>
     </message>
 </context>
 <context>

@@ -159,7 +159,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.</source>
-        <translation>Brak %1: ForceBindIP.exe i BindIP.dll – obok %2.</translation>
+        <translation>Brak %1: umieść ForceBindIP.exe i BindIP.dll w tym samym folderze co %2.</translation>
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
@@ -183,7 +183,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
-        <translation>Velkaro z prawami administratora nie widzi dysku sieciowego %1:. Użyj ścieżki lokalnej lub \\server\share.</translation>
+        <translation>Dysk sieciowy %1: jest niewidoczny dla administratora. Użyj ścieżki lokalnej lub \\server\share.</translation>
     </message>
     <message>
         <source>The folder holds no starcraft.exe. Pick the game&apos;s .exe with &quot;...&quot;.</source>
@@ -211,19 +211,19 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
-        <translation>ForceBindIP uległ awarii (%1) po uruchomieniu gry; może działać bez powiązania.</translation>
+        <translation>ForceBindIP uległ awarii (%1) po uruchomieniu gry; gra może działać bez powiązania.</translation>
     </message>
     <message>
         <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
         <translation>To gra 64-bitowa, a ten system Windows jest 32-bitowy: nie da się jej tu uruchomić.</translation>
     </message>
     <message>
-        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
-        <translation>Gra 64-bitowa wymaga plików ForceBindIP64.exe i BindIP64.dll – obok %1 lub w %2.</translation>
-    </message>
-    <message>
         <source>The network chosen last time (%1) is not connected.</source>
         <translation>Ostatnio wybrana sieć (%1) nie jest połączona.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
+        <translation>Gra 64-bitowa wymaga plików ForceBindIP64.exe i BindIP64.dll w folderze z %1.</translation>
     </message>
 </context>
 <context>
@@ -286,7 +286,7 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Biblioteka Qt, wersja %1&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:10pt;&quot;&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Ikona: samolot narysowany przez twórców Velkaro&lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Ikonę można używać, kopiować i zmieniać na licencji launchera.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Ikonę można wykorzystywać, kopiować i zmieniać na licencji launchera.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>OK</source>

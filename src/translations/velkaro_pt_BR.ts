@@ -99,7 +99,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Bind game to network (Hamachi is default if found)</source>
-        <translation>Vincular o jogo à rede (Hamachi, se encontrado)</translation>
+        <translation>Vincular o jogo à rede (padrão: Hamachi, se houver)</translation>
     </message>
     <message>
         <source>This is disabled when no Hamachi network, or it does not have connectivity (no IP resolved).</source>
@@ -159,7 +159,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.</source>
-        <translation>Falta %1: ForceBindIP.exe e BindIP.dll ficam ao lado de %2.</translation>
+        <translation>Falta %1: coloque ForceBindIP.exe e BindIP.dll na mesma pasta que %2.</translation>
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
@@ -183,7 +183,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
-        <translation>O Velkaro elevado não vê a unidade mapeada %1:. Use um caminho local ou \\server\share.</translation>
+        <translation>Com privilégios elevados, a unidade %1: não aparece. Use um caminho local ou \\server\share.</translation>
     </message>
     <message>
         <source>The folder holds no starcraft.exe. Pick the game&apos;s .exe with &quot;...&quot;.</source>
@@ -199,7 +199,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>ForceBindIP crashed (%1); the game did not start.</source>
-        <translation>O ForceBindIP falhou (%1); o jogo não iniciou.</translation>
+        <translation>O ForceBindIP parou de funcionar (%1); o jogo não iniciou.</translation>
     </message>
     <message>
         <source>The game did not start or did not stay running (ForceBindIP: %1).</source>
@@ -211,19 +211,19 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
-        <translation>O ForceBindIP falhou (%1) após iniciar o jogo; ele pode rodar sem vínculo.</translation>
+        <translation>O ForceBindIP parou de funcionar (%1): o jogo pode estar rodando sem vínculo.</translation>
     </message>
     <message>
         <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
-        <translation>Este jogo é um programa de 64 bits, e este Windows é de 32 bits: ele não roda aqui.</translation>
-    </message>
-    <message>
-        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
-        <translation>Um jogo de 64 bits precisa de ForceBindIP64.exe e BindIP64.dll, ao lado de %1 ou em %2.</translation>
+        <translation>Este jogo é de 64 bits e não pode ser executado neste Windows de 32 bits.</translation>
     </message>
     <message>
         <source>The network chosen last time (%1) is not connected.</source>
         <translation>A rede escolhida da última vez (%1) não está conectada.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
+        <translation>Um jogo de 64 bits precisa de ForceBindIP64.exe e BindIP64.dll na pasta do %1.</translation>
     </message>
 </context>
 <context>

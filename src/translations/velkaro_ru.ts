@@ -39,7 +39,7 @@ p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Обнаружена операционная система, которая может вызвать много &lt;/span&gt;&lt;span style=&quot; font-size:8pt; color:#0600ca;&quot;&gt;проблем с палитрой&lt;/span&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Также возможны &lt;/span&gt;&lt;span style=&quot; font-size:8pt; color:#ef0000;&quot;&gt;проблемы с брандмауэром&lt;/span&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Лаунчер применит &lt;/span&gt;&lt;span style=&quot; font-size:8pt; color:#00ac0b;&quot;&gt;особые приёмы&lt;/span&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt; на этих системах, чтобы избежать задержек.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Лаунчер применит &lt;/span&gt;&lt;span style=&quot; font-size:8pt; color:#00ac0b;&quot;&gt;особые приёмы&lt;/span&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt; в этих системах, чтобы избежать задержек.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Detected OS Windows Vista(6), 7 or later</source>
@@ -83,7 +83,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Must be correct path to starcraft.exe (whatever the name). If you wish, you can run another application with this launcher, for it may help with artifacts.</source>
-        <translation>Должен быть верный путь к starcraft.exe (имя может быть любым). При желании этим лаунчером можно запустить и другую программу: это может помочь от артефактов.</translation>
+        <translation>Должен быть верный путь к starcraft.exe (имя может быть любым). При желании этим лаунчером можно запустить и другую программу: это может помочь избавиться от артефактов изображения.</translation>
     </message>
     <message>
         <source>Browse to find starcraft.exe or other application</source>
@@ -159,7 +159,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>%1 is missing: ForceBindIP.exe and BindIP.dll belong beside %2.</source>
-        <translation>Нет %1: ForceBindIP.exe и BindIP.dll нужны рядом с %2.</translation>
+        <translation>Нет %1: ForceBindIP.exe и BindIP.dll должны лежать в одной папке с %2.</translation>
     </message>
     <message>
         <source>Unable to install forceBindIP. Make sure for running app with Administrative privileges.</source>
@@ -179,11 +179,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Start Velkaro as administrator, or untick &quot;Run as Administrator&quot;.</source>
-        <translation>Запустите Velkaro от имени администратора или снимите «Запуск от имени администратора».</translation>
+        <translation>Нужны права администратора. Либо снимите флажок «Запуск от имени администратора».</translation>
     </message>
     <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
-        <translation>Velkaro с правами администратора не видит сетевой диск %1:. Укажите локальный путь или \\server\share.</translation>
+        <translation>С правами администратора диск %1: не виден. Укажите локальный путь или \\server\share.</translation>
     </message>
     <message>
         <source>The folder holds no starcraft.exe. Pick the game&apos;s .exe with &quot;...&quot;.</source>
@@ -211,19 +211,19 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>ForceBindIP crashed (%1) after starting the game; it may run unbound.</source>
-        <translation>ForceBindIP аварийно завершился (%1) после запуска игры; она может работать без привязки.</translation>
+        <translation>Сбой ForceBindIP (%1) после запуска игры: игра может работать без привязки.</translation>
     </message>
     <message>
         <source>This game is a 64-bit program, and this Windows is 32-bit: it cannot run here.</source>
         <translation>Это 64-разрядная игра, а Windows здесь 32-разрядная: игра на ней не запустится.</translation>
     </message>
     <message>
-        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside %1 or in %2.</source>
-        <translation>64-разрядной игре нужны ForceBindIP64.exe и BindIP64.dll — рядом с %1 или в %2.</translation>
-    </message>
-    <message>
         <source>The network chosen last time (%1) is not connected.</source>
         <translation>Сеть, выбранная в прошлый раз (%1), не подключена.</translation>
+    </message>
+    <message>
+        <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
+        <translation>64-разрядной игре нужны ForceBindIP64.exe и BindIP64.dll в папке с %1.</translation>
     </message>
 </context>
 <context>

@@ -355,7 +355,7 @@ private slots:
         QTest::newRow("x64 StarCraft 1.23 in a folder holding x86_64, install")
             << "game" << "0100" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
         QTest::newRow("x64, install, BindIP64.dll missing beside the launcher") << exe << "1111" << 0 << L()
-            << "A 64-bit game needs ForceBindIP64.exe and BindIP64.dll, beside velkaro or in %A/System32.";
+            << "A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside velkaro.";
         QTest::newRow("x64 on 32-bit Windows") << exe << "1111" << 0 << L() << "This game is a 64-bit program";
         QTest::newRow("ForceBindIP cannot start") << exe << "0000" << 0 << L{"minimised"} << "Could not start";
         QTest::newRow("ForceBindIP crashes, no game") << exe << "0000" << 0 << L{"minimised"}
@@ -393,8 +393,7 @@ private slots:
             os->systemDir = installedTo.toStdString();
         if (tag.contains("missing beside"))
             QFile::remove(appDir + (x64 ? "BindIP64.dll" : "BindIP.dll"));
-        // Seen by 32-bit programs alone, Sysnative is named as Explorer shows it.
-        os->nativeDir = tmp->filePath(tag.contains("missing beside") ? "app/Sysnative" : "app/native").toStdString();
+        os->nativeDir = tmp->filePath("app/native").toStdString();
         QDir().mkpath(tmp->filePath("app/native"));
         os->windows64 = !tag.contains("32-bit Windows");
         os->version = {{1, 23, 10, 0}, x64 ? u"StarCraft" : u""}; // no product name, no resource
