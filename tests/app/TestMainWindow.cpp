@@ -467,6 +467,18 @@ private slots:
         }
     }
 
+    // The copy's work run without rights: it says so, and copies and reports nothing.
+    void elevatedCopyUnelevated()
+    {
+        os->elevated = false;
+        os->systemDir = tmp->filePath("sys").toStdString();
+        QDir().mkpath(tmp->filePath("sys"));
+        writeFile(appDir + "ForceBindIP.exe"), writeFile(appDir + "BindIP.dll");
+        const QString result = writeFile(tmp->filePath("velkaro-1.result"));
+        QCOMPARE(runElevatedWork(*os, {result, "install"}, appDir), int(ElevatedNotElevated));
+        QCOMPARE(readFile(result) + readFile(tmp->filePath("sys/BindIP.dll")), QByteArray("absent"));
+    }
+
     // config.txt beside the launcher, in %LOCALAPPDATA%\Velkaro, or the copy Windows kept
     // in VirtualStore for a version without a manifest: which a start reads, and where
     // Cancel saves (beside when the folder takes a new file), the others left alone.
