@@ -10,13 +10,15 @@
 
 namespace {
 
-// Absolute on a drive of this machine (never a share's \\server path), an
-// existing file named .exe, starting with a PE header.
+// A path the file system resolves as it is: absolute on a drive, or a
+// \\server\share path, which the launcher offers where a mapped drive is
+// not seen, never a device path; an existing file named .exe, starting
+// with a PE header.
 QString gameRefusal(const QString& game)
 {
     const QString plain = QDir::fromNativeSeparators(game);
-    if (!QDir::isAbsolutePath(game) || plain.startsWith(QLatin1String("//")))
-        return QStringLiteral("the game's path is not absolute and local");
+    if (!QDir::isAbsolutePath(game) || plain.startsWith(QLatin1String("//?/")) || plain.startsWith(QLatin1String("//./")))
+        return QStringLiteral("the game's path is no full path");
     QFile file(game);
     if (!QFileInfo(game).isFile() || !file.open(QIODevice::ReadOnly))
         return QStringLiteral("no game file at that path");

@@ -157,8 +157,8 @@ private slots:
         QTest::newRow("extra argument") << "%R install %G" << "3 arguments where 2";
         QTest::newRow("no address") << "%R start %G" << "3 arguments where 4";
         QTest::newRow("not the launcher's result file") << "%T install" << "no result file";
-        QTest::newRow("relative path") << "%R rules sc/sc.exe" << "the game's path is not absolute";
-        QTest::newRow("a share") << "%R rules //server/sc/sc.exe" << "the game's path is not absolute";
+        QTest::newRow("relative path") << "%R rules sc/sc.exe" << "the game's path is no full path";
+        QTest::newRow("a device path") << "%R rules //./C:/sc/sc.exe" << "the game's path is no full path";
         QTest::newRow("missing file") << "%R rules %G.gone" << "no game file";
         QTest::newRow("a folder") << "%R rules %D" << "no game file";
         QTest::newRow("no PE header") << "%R rules %T" << "the game is no .exe";
