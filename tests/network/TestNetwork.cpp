@@ -181,13 +181,6 @@ private slots:
         if (refusal.isEmpty())
             QCOMPARE(elevatedWorkArguments(work), QStringList{ElevatedVerb} + arguments.split(' '));
     }
-    void elevatedResult()
-    {
-        ElevatedResult result{true, 5, true, {false, 0xC0000005u, true, true}};
-        const ElevatedResult read = readElevatedResult(writeElevatedResult(result));
-        QCOMPARE(writeElevatedResult(read), writeElevatedResult(result));
-        QVERIFY(!readElevatedResult("installed=1\nrules=0\n").ran);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNetwork)
