@@ -73,8 +73,11 @@ public:
         major = majorVersion;
         return versionAnswers;
     }
-    // Windows keeps "\\?\" paths whole; no other full path is made, as outside Windows.
-    std::u16string fullPath(const std::u16string& path) override { return path.rfind(u"\\\\?\\", 0) ? u"" : path; }
+    // Windows keeps "\\?\" and drive M:'s paths whole; no other full path is made, as outside Windows.
+    std::u16string fullPath(const std::u16string& path) override
+    {
+        return path.rfind(u"\\\\?\\", 0) && path.rfind(u"M:", 0) ? u"" : path;
+    }
     std::u16string longPath(const std::u16string& path) override
     {
         game = QString::fromStdU16String(path).section('/', -1).toUpper().toStdU16String();

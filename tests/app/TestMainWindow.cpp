@@ -363,6 +363,8 @@ private slots:
         QTest::newRow("unelevated, administrator declined")
             << exe << "0101" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE RUNASADMIN", "prompt start"}
             << "The game was not started";
+        QTest::newRow("unelevated, a mapped drive the prompt's side would not see") << "M:/starcraft.exe" << "0101" << 0 << L()
+                                                                               << "Elevated Velkaro cannot see mapped drive M:";
         QTest::newRow("elevated, rules in place: no netsh") << exe << "1100" << 0 << layers << "";
         // No game seen after ForceBindIP: the window comes back and says so.
         // A 64-bit game gets ForceBindIP64, which the install copies from beside the launcher into the native
@@ -390,9 +392,9 @@ private slots:
         QFETCH(QString, status);
         const QString tag = QTest::currentDataTag();
         const bool x64 = tag.startsWith("x64");
-        QString path = file.size() < 2 ? file : tmp->filePath(file);
+        QString path = file.size() < 2 || file.startsWith("M:") ? file : tmp->filePath(file);
         if (file.endsWith(".exe") && file != "missing.exe")
-            writeFile(path, peHead(x64 ? 0x8664 : 0x14c));
+            writeFile(tmp->filePath(file), peHead(x64 ? 0x8664 : 0x14c));
         const QByteArray original = "PATH=" + path.toLocal8Bit() + "\n  PALETTE = 7\nunknown line\n";
         writeFile(appDir + "config.txt", original);
         for (const QString name :
