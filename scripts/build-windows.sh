@@ -130,9 +130,9 @@ for arch in "${targets[@]}"; do
     for n in 1 2 3 4 5 6 7; do expected+="--type=3 --name=$n --language=1033 "; done
     expected+="--type=14 --name='IDI_ICON1' --language=1033 --type=16 --name=1 --language=1033 --type=24 --name=1 --language=1033 "
     [ "$resources" = "$expected" ] || { echo "$exe has unexpected resources: $resources" >&2; exit 1; }
-    # The manifest is what makes Windows ask an administrator to confirm.
-    wrestool -x --raw --type=24 --name=1 "$exe" | grep -q '<requestedExecutionLevel level="highestAvailable" uiAccess="false"/>' \
-        || { echo "$exe has no manifest asking for highestAvailable" >&2; exit 1; }
+    # The manifest starts the launcher with the user's rights, without a prompt.
+    wrestool -x --raw --type=24 --name=1 "$exe" | grep -q '<requestedExecutionLevel level="asInvoker" uiAccess="false"/>' \
+        || { echo "$exe has no manifest asking for asInvoker" >&2; exit 1; }
     printf '%-7s %s  %s bytes\n' "$arch" "$exe" "$(stat -c %s "$exe")"
 done
 

@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
 #include <QStringList>
 #include <QThread>
+
+#include <functional>
 
 // A Windows 7 of the test's making, installed as the OS for as long as it lives.
 // Each call that acts appends a line to the log ("write name=data", "sleep ms",
@@ -36,6 +39,11 @@ public:
     QString shortForm; // any path's short form
     QList<ProcessId> opened; // the processes whose file was asked for
     bool gameRanBefore = false; // every look finds a game process from before the launch
+    bool rulesInPlace = false; // the launcher's rules, as the firewall reads them
+    // What answers a prompt for rights: "declined", else the work runs
+    // in-process as the elevated copy, elevated meanwhile.
+    QString prompt;
+    std::function<int(const QStringList&)> elevatedCopy;
 
     void record(const QString& line)
     {
@@ -66,8 +74,11 @@ public:
         major = majorVersion;
         return versionAnswers;
     }
-    // Windows keeps "\\?\" paths whole; no other full path is made, as outside Windows.
-    std::u16string fullPath(const std::u16string& path) override { return path.rfind(u"\\\\?\\", 0) ? u"" : path; }
+    // Windows keeps "\\?\" and drive M:'s paths whole; no other full path is made, as outside Windows.
+    std::u16string fullPath(const std::u16string& path) override
+    {
+        return path.rfind(u"\\\\?\\", 0) && path.rfind(u"M:", 0) ? u"" : path;
+    }
     std::u16string longPath(const std::u16string& path) override { return path; }
     std::u16string shortPath(const std::u16string&) override { return shortForm.toStdU16String(); }
     std::string systemDirectory() override { return systemDir; }
@@ -104,6 +115,29 @@ public:
         return true;
     }
     bool isDriveMissing(char) override { return false; }
+    bool isDriveRemote(char letter) override { return letter == 'M'; }
+    // The launcher's rules for rulesGame, or a firewall that cannot be read.
+    bool firewallRules(std::vector<FirewallRule>& rules) override
+    {
+        const std::u16string game = rulesGame.toStdU16String();
+        rules = {{u"StarCraft993", game, u"", u"*", u"All", 256, 7, true, true, true},
+                 {u"StarCraftTCPUDP", u"", u"6112", u"*", u"All", 256, 7, true, true, true}};
+        return rulesInPlace;
+    }
+    QString rulesGame;
+    // Logged as "prompt" with the work, then the copy's own runs, then "prompted".
+    Elevation runElevated(const std::u16string&, const std::u16string& parameters, std::uint32_t& code) override
+    {
+        const QStringList work = QProcess::splitCommand(QString::fromStdU16String(parameters));
+        record("prompt " + work.value(2));
+        if (prompt == "declined")
+            return Elevation::Declined;
+        elevated = true;
+        code = std::uint32_t(elevatedCopy(work.mid(1)));
+        elevated = false;
+        record("prompted");
+        return Elevation::Ran;
+    }
     void activateWindow(WindowHandle window) override { record("activate " + windowTitles.value(int(window) - 1)); }
     // A pause first lets a program started just before it log (3 s at most),
     // as a real pause lets it show up.

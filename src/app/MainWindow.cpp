@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTemporaryFile>
 #include <QThread>
 
 MainWindow::MainWindow(QString programPath, QWidget* parent)
@@ -153,7 +154,7 @@ bool MainWindow::isForceBindIPInstalled() const
 
 bool MainWindow::installForceBindIP()
 {
-    return copyForceBindIP(appDir, systemDirectory());
+    return ::installForceBindIP(*OsInterface::instance(), appDir, launchFacts.bitness);
 }
 
 bool MainWindow::detectOsVersion()
@@ -180,24 +181,7 @@ bool MainWindow::setCompatibilityLayers()
 
 int MainWindow::addFirewallExceptions()
 {
-    const QString netsh = systemProgram(systemDirectory(), QStringLiteral("netsh"));
-    int refused = 0;
-    const auto add = [&](const QStringList& arguments) {
-        const int code = QProcess::execute(netsh, arguments);
-        refused = refused != 0 ? refused : code;
-    };
-    add(firewallProgramRule(launchPath));
-    add(firewallPortRule());
-    // The old context's rules reach the domain and private profiles alone,
-    // and a Hamachi network usually counts as public. The advanced context
-    // came with Vista; the launcher starts on 7 and later only. A delete
-    // that matches no rule fails, so its result tells nothing; without
-    // rights the adds after it fail and say so.
-    for (const QStringList& arguments : firewallPublicRuleDeletes())
-        QProcess::execute(netsh, arguments);
-    for (const QStringList& arguments : firewallPublicRules(launchPath))
-        add(arguments);
-    return refused;
+    return addFirewallRules(systemDirectory(), launchPath);
 }
 
 bool MainWindow::runPaletteTricks()
@@ -254,10 +238,12 @@ bool MainWindow::launch()
 {
     readOptionBoxes();
     QString address;
-    // The game tells which ForceBindIP it needs.
-    if (!checkRights() || !checkTarget(address) || !ensureForceBindIP())
+    QStringList warnings;
+    // The game tells which ForceBindIP it needs; what needs rights comes
+    // before anything is written, the settings and the game's start after.
+    if (!checkTarget(address) || !checkForceBindIP() || !checkRights() || !runRightsSteps(warnings))
         return false;
-    QStringList warnings = prepareLaunch();
+    prepareLaunch(warnings);
     return startGame(address, warnings);
 }
 
@@ -278,23 +264,11 @@ void MainWindow::stopLaunch(const QString& message)
     statusBar()->setToolTip(message);
 }
 
-bool MainWindow::checkRights()
+bool MainWindow::checkForceBindIP()
 {
-    // Windows refuses a RUNASADMIN game to an unelevated ForceBindIP, and the
-    // layer would stay for the game started by hand: check before anything
-    // is written.
-    if (vistaOrLater && options.compatibility != 0 && options.runAsAdministrator != 0
-        && !OsInterface::instance()->isElevated()) {
-        stopLaunch(tr("Start Velkaro as administrator, or untick \"Run as Administrator\"."));
-        return false;
-    }
-    return true;
-}
-
-bool MainWindow::ensureForceBindIP()
-{
+    installNeeded = false;
     if (launchFacts.bitness == Bitness::X64)
-        return ensureForceBindIP64();
+        return checkForceBindIP64();
     if (forceBindIPInstalled)
         return true;
     // Half an install would leave a program without its library; a file
@@ -305,17 +279,11 @@ bool MainWindow::ensureForceBindIP()
                        .arg(missing, QFileInfo(appPath).fileName()));
         return false;
     }
-    if (!installForceBindIP()) {
-        stopLaunch(tr("Unable to install forceBindIP. Make sure for running app with Administrative privileges."));
-        return false;
-    }
-    // Installed now: a second launch in this run must not copy again.
-    forceBindIPInstalled = true;
-    ui->cbForceBindIP->setChecked(true);
+    installNeeded = true;
     return true;
 }
 
-bool MainWindow::ensureForceBindIP64()
+bool MainWindow::checkForceBindIP64()
 {
     if (!launchFacts.windows64) {
         stopLaunch(tr("This game is a 64-bit program, and this Windows is 32-bit: it cannot run here."));
@@ -331,11 +299,84 @@ bool MainWindow::ensureForceBindIP64()
                        .arg(QFileInfo(appPath).fileName()));
         return false;
     }
-    if (!copyForceBindIP(appDir, native, Bitness::X64)) {
-        stopLaunch(tr("Unable to install forceBindIP. Make sure for running app with Administrative privileges."));
+    installNeeded = true;
+    return true;
+}
+
+bool MainWindow::checkRights()
+{
+    OsInterface& os = *OsInterface::instance();
+    std::vector<OsInterface::FirewallRule> rules;
+    // A launch whose rules are in place runs no netsh at all.
+    rulesWanted = vistaOrLater && options.firewallException != 0
+                  && !(os.firewallRules(rules) && firewallRulesInPlace(rules, launchPath));
+    // Windows starts a RUNASADMIN game elevated, which only an elevated ForceBindIP may do.
+    elevatedStart = vistaOrLater && options.compatibility != 0 && options.runAsAdministrator != 0 && !os.isElevated();
+    // The elevated copy would not find the game on a drive the user mapped.
+    const char drive = (rulesWanted && !os.isElevated()) || elevatedStart ? networkDrive(os, launchPath) : 0;
+    if (drive) {
+        stopLaunch(tr("Elevated Velkaro cannot see mapped drive %1:. Use a local or \\\\server\\share path.")
+                       .arg(QLatin1Char(drive)));
         return false;
     }
     return true;
+}
+
+bool MainWindow::runRightsSteps(QStringList& warnings)
+{
+    if (!installNeeded && !rulesWanted)
+        return true;
+    using Elevation = OsInterface::Elevation;
+    Elevation asked = Elevation::Ran;
+    ElevatedResult result;
+    if (OsInterface::instance()->isElevated()) {
+        // Rights already: everything here, as the user started it.
+        result.installed = installNeeded && installForceBindIP();
+        result.rulesRefused = rulesWanted && (result.installed || !installNeeded) ? addFirewallExceptions() : 0;
+    } else {
+        ElevatedWork work;
+        work.install = installNeeded;
+        work.installBitness = launchFacts.bitness;
+        work.rules = rulesWanted;
+        work.game = launchPath;
+        asked = runElevatedCopy(work, result);
+    }
+    if (installNeeded && !result.installed) {
+        stopLaunch(asked == Elevation::Declined
+                       ? tr("ForceBindIP was not installed: the administrator rights it needs were declined.")
+                       : tr("Unable to install forceBindIP. Make sure for running app with Administrative privileges."));
+        return false;
+    }
+    if (installNeeded && launchFacts.bitness == Bitness::X86) {
+        // Installed now: a second launch in this run must not copy again.
+        forceBindIPInstalled = true;
+        ui->cbForceBindIP->setChecked(true);
+    }
+    if (rulesWanted && asked == Elevation::Declined)
+        warnings << tr("Firewall rules not added: the administrator rights they need were declined.");
+    else if (rulesWanted && result.rulesRefused != 0)
+        warnings << tr("Firewall rules refused (netsh: %1).").arg(exitCodeText(quint32(result.rulesRefused)));
+    return true;
+}
+
+OsInterface::Elevation MainWindow::runElevatedCopy(ElevatedWork work, ElevatedResult& result)
+{
+    // The copy reports into a file made here, which it may only write to.
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/velkaro-XXXXXX.result"));
+    if (!file.open())
+        return OsInterface::Elevation::Failed;
+    file.close();
+    work.resultFile = QDir::toNativeSeparators(file.fileName());
+    std::uint32_t code = 0;
+    const OsInterface::Elevation asked = OsInterface::instance()->runElevated(
+        QDir::toNativeSeparators(appPath).toStdU16String(),
+        windowsCommandLine(elevatedWorkArguments(work)).toStdU16String(), code);
+    if (asked != OsInterface::Elevation::Ran)
+        return asked;
+    if (code != ElevatedDone || !file.open())
+        return OsInterface::Elevation::Failed;
+    result = readElevatedResult(file.readAll());
+    return asked;
 }
 
 bool MainWindow::checkTarget(QString& address)
@@ -376,61 +417,59 @@ bool MainWindow::checkTarget(QString& address)
     return true;
 }
 
-QStringList MainWindow::prepareLaunch()
+void MainWindow::prepareLaunch(QStringList& warnings)
 {
     // From here the launch goes on; what went wrong on the way is told at its end.
-    QStringList warnings;
     gamePath = launchPath;
     // Hamachi is found by its name at every start; a list choice is kept.
     keptNetwork = ui->rbHamachi->isChecked() ? QString()
                                              : networks.at(static_cast<std::size_t>(ui->cbNetworks->currentIndex())).name;
     if (!saveConfig())
-        warnings << tr("Settings not saved to %1.").arg(configPath);
+        warnings.prepend(tr("Settings not saved to %1.").arg(configPath));
     // Started from a shortcut, the window has not shown and stays so.
     if (isVisible())
         showMinimized();
 
-    if (vistaOrLater) {
-        if (options.firewallException != 0) {
-            if (const int code = addFirewallExceptions())
-                warnings << tr("Firewall rules refused (netsh: %1).").arg(exitCodeText(quint32(code)));
-        }
-        if (options.compatibility != 0) {
-            setCompatibilityLayers();
-            if (options.paletteTricks != 0)
-                runPaletteTricks();
-        }
+    if (vistaOrLater && options.compatibility != 0) {
+        setCompatibilityLayers();
+        if (options.paletteTricks != 0)
+            runPaletteTricks();
     }
-    return warnings;
 }
 
 bool MainWindow::startGame(const QString& address, QStringList warnings)
 {
-    OsInterface& os = *OsInterface::instance();
-    // The game's processes before, so that only a new one counts as started.
-    const std::u16string game = launchPath.toStdU16String();
-    std::vector<OsInterface::ProcessId> before;
-    processesRunning(os, game, before);
-
-    const GameStart start = gameStart(launchPath, address, launchFacts);
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    // ForceBindIP hands its folder on: the game starts where its own shortcut starts it.
-    process.setWorkingDirectory(start.workingDirectory);
-    process.start(start.program, start.arguments);
-    if (!process.waitForFinished(-1) && process.error() == QProcess::FailedToStart) {
+    ForceBindIPRun run;
+    if (elevatedStart) {
+        ElevatedWork work;
+        work.start = true;
+        work.game = launchPath;
+        work.address = address;
+        ElevatedResult result;
+        const OsInterface::Elevation asked = runElevatedCopy(work, result);
+        if (asked == OsInterface::Elevation::Declined) {
+            showNormal();
+            stopLaunch(tr("The game was not started: \"Run as Administrator\" needs administrator rights, which were declined."));
+            return false;
+        }
+        run = result.run;
+        run.failedToStart = asked != OsInterface::Elevation::Ran || !result.ran || run.failedToStart;
+    } else {
+        run = runForceBindIP(*OsInterface::instance(), launchPath, address, launchFacts, [](int ms) {
+            // Windows' own messages keep the minimised window answering meanwhile;
+            // the user's wait, so that no second launch begins inside this one.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            QThread::msleep(static_cast<unsigned long>(ms));
+        });
+    }
+    if (run.failedToStart) {
         showNormal();
-        stopLaunch(tr("Could not start %1.").arg(start.program));
+        stopLaunch(tr("Could not start %1.").arg(gameStart(launchPath, address, launchFacts).program));
         return false;
     }
-    const auto code = static_cast<quint32>(process.exitCode());
-    const bool crashed = isCrash(process.exitStatus(), code);
-    const bool started = gameStarted(os, game, before, [](int ms) {
-        // Windows' own messages keep the minimised window answering meanwhile;
-        // the user's wait, so that no second launch begins inside this one.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        QThread::msleep(static_cast<unsigned long>(ms));
-    });
+    const quint32 code = run.exitCode;
+    const bool crashed = run.crashed;
+    const bool started = run.gameStarted;
     if (!started) {
         showNormal();
         warnings.prepend(crashed     ? tr("ForceBindIP crashed (%1); the game did not start.").arg(exitCodeText(code))

@@ -67,18 +67,24 @@ private:
     // each that stops says why in the status bar.
     bool launch();
     void readOptionBoxes();
-    // Before anything is written: the rights the options need.
-    bool checkRights();
     // The game file and the address to bind it to, both checked.
     bool checkTarget(QString& address);
-    // The ForceBindIP the game needs copied into the system folder when it
-    // is not there yet.
-    bool ensureForceBindIP();
-    bool ensureForceBindIP64();
-    // The settings saved, the window minimised, the ticked preparations run;
-    // what went wrong on the way, to tell at the end.
-    QStringList prepareLaunch();
-    // ForceBindIP run and the game's start confirmed.
+    // Whether the ForceBindIP the game needs must be installed, and can be.
+    bool checkForceBindIP();
+    bool checkForceBindIP64();
+    // Which steps need rights: the rules not in place, a game that runs as
+    // administrator from an unelevated launcher; a game the elevated side
+    // cannot see stops here.
+    bool checkRights();
+    // The install and the rules: here when elevated, else through one prompt.
+    bool runRightsSteps(QStringList& warnings);
+    // The work done by a copy of the launcher that Windows starts elevated.
+    OsInterface::Elevation runElevatedCopy(ElevatedWork work, ElevatedResult& result);
+    // The settings saved, the window minimised, the layers and the applet, as
+    // the user; what went wrong on the way, to tell at the end.
+    void prepareLaunch(QStringList& warnings);
+    // ForceBindIP run, through a prompt for a game that runs as
+    // administrator, and the game's start confirmed.
     bool startGame(const QString& address, QStringList warnings);
     void stopLaunch(const QString& message);
     // The four option boxes with the flags they show, in their order.
@@ -102,6 +108,9 @@ private:
     bool keptNetworkGone = false;
     QString launchPath;
     GameFacts launchFacts;
+    bool installNeeded = false;
+    bool rulesWanted = false;
+    bool elevatedStart = false;
     bool windows64 = false;
     bool vistaOrLater = false;
     // 0 until a version query answers: an unknown system counts as pre-Vista.

@@ -1,11 +1,24 @@
+#include "ElevatedInstance.h"
 #include "MainWindow.h"
+#include "Network.h"
+#include "OsInterface.h"
 #include "Translations.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLocale>
+
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
+    // The copy the launcher started with rights does its work alone, without a window.
+    if (argc > 1 && std::strcmp(argv[1], ElevatedVerb) == 0) {
+        QCoreApplication app(argc, argv);
+        // GetModuleFileNameW on Windows: the copy's own folder, whatever its command line says.
+        const QString own = QFileInfo(QCoreApplication::applicationFilePath()).path() + QLatin1Char('/');
+        return runElevatedWork(*OsInterface::instance(), QCoreApplication::arguments().mid(2), own);
+    }
     // Scaled as a whole at 125%, 150% and 200%: sizes, spacing and images,
     // not only the fonts; images from their larger entries where they have them.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 #include "OsInterface.h"
@@ -100,6 +101,57 @@ struct GameStart
     QString workingDirectory;
 };
 GameStart gameStart(const QString& game, const QString& address, const GameFacts& facts);
+
+// ForceBindIP run to start the game, and what came of it: the game's
+// processes counted before, looked for after, as gameStarted does.
+struct ForceBindIPRun
+{
+    bool failedToStart = false;
+    quint32 exitCode = 0;
+    bool crashed = false;
+    bool gameStarted = false;
+};
+ForceBindIPRun runForceBindIP(OsInterface& os, const QString& game, const QString& address, const GameFacts& facts,
+                              const std::function<void(int)>& wait);
+
+// Installs the ForceBindIP pair of that bitness from a folder into the system
+// folder the system names: the native one for the 64-bit pair.
+bool installForceBindIP(OsInterface& os, const QString& from, Bitness bitness);
+
+// The work a launcher hands to a copy of itself that Windows starts with
+// administrator rights: "--elevated-work RESULT STEPS [GAME [ADDRESS]]".
+// STEPS joins with "+" any of install or install64 (the pair of that
+// bitness), rules (the firewall rules for GAME), or is start alone
+// (ForceBindIP binding GAME to ADDRESS). Whoever starts the copy chooses
+// its command line, so each part is checked and nothing else is taken.
+constexpr const char* ElevatedVerb = "--elevated-work";
+struct ElevatedWork
+{
+    QString resultFile; // the launcher's, already there: "velkaro-*.result"
+    bool install = false;
+    Bitness installBitness = Bitness::X86;
+    bool rules = false;
+    bool start = false;
+    QString game; // absolute, local, an existing .exe with a PE header
+    QString address; // an IPv4 address, as Qt writes it
+    QString refusal; // why the command line was refused; empty: taken
+};
+// The arguments after the verb.
+ElevatedWork parseElevatedWork(const QStringList& arguments);
+QStringList elevatedWorkArguments(const ElevatedWork& work);
+
+// What the copy reports through the result file, as "key=value" lines.
+struct ElevatedResult
+{
+    bool installed = false;
+    int rulesRefused = -1; // netsh's first refusal, 0 for none; -1: not run
+    bool ran = false; // ForceBindIP's run is told
+    ForceBindIPRun run;
+};
+QByteArray writeElevatedResult(const ElevatedResult& result);
+ElevatedResult readElevatedResult(const QByteArray& bytes);
+// The copy's exit codes.
+enum ElevatedExit { ElevatedDone = 0, ElevatedRefused = 2, ElevatedNotElevated = 3 };
 
 // Whether ForceBindIP's end, as the process runner reports it, is a crash:
 // what Qt on Windows counts as one (codes 0x80000000 to 0xCFFFFFFF, such as

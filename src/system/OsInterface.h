@@ -111,6 +111,34 @@ public:
     // Whether drive letter names no drive this process can see, as a drive
     // mapped in another logon session (the unelevated one) is not seen.
     virtual bool isDriveMissing(char letter) = 0;
+    // Whether drive letter names a network drive, which a process elevated
+    // through a prompt does not see when the user mapped it.
+    virtual bool isDriveRemote(char letter) = 0;
+
+    // One rule of the firewall as its API reads it: the profiles as a mask
+    // (1 domain, 2 private, 4 public), the protocol by its IANA number (256:
+    // any). Texts as the firewall keeps them; "*" or empty: any.
+    struct FirewallRule
+    {
+        std::u16string name;
+        std::u16string application;
+        std::u16string localPorts;
+        std::u16string remoteAddresses;
+        std::u16string interfaceTypes;
+        int protocol = 0;
+        int profiles = 0;
+        bool enabled = false;
+        bool inbound = false;
+        bool allow = false;
+    };
+    // The firewall's rules, read without rights. False where the API fails.
+    virtual bool firewallRules(std::vector<FirewallRule>& rules) = 0;
+
+    // Starts program with parameters, one command line, through the "runas"
+    // verb, so that Windows asks for rights, and waits for it to end.
+    enum class Elevation { Ran, Declined, Failed };
+    virtual Elevation runElevated(const std::u16string& program, const std::u16string& parameters,
+                                  std::uint32_t& exitCode) = 0;
 
     // The implementation in use: the platform's own unless a test installed
     // another. setInstance(nullptr) restores the platform's own.

@@ -12,7 +12,7 @@ namespace {
 
 // Outside Windows there is no registry, no Windows version, no system
 // directory, no %LOCALAPPDATA%, no window to find, no version resource and
-// no drive letter:
+// no drive letter, no firewall and no prompt for rights:
 // report exactly that. Windows' width is the machine's own.
 // Root counts as elevated; which process runs the game is not told, so a
 // launch takes the game as started, as ForceBindIP does not exist here.
@@ -96,6 +96,18 @@ public:
     bool isDriveMissing(char) override
     {
         return false;
+    }
+    bool isDriveRemote(char) override
+    {
+        return false;
+    }
+    bool firewallRules(std::vector<FirewallRule>&) override
+    {
+        return false;
+    }
+    Elevation runElevated(const std::u16string&, const std::u16string&, std::uint32_t&) override
+    {
+        return Elevation::Failed;
     }
 };
 

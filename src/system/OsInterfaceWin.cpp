@@ -10,11 +10,14 @@
 // After windows.h, which they need.
 #include <tlhelp32.h>
 #include <shlobj.h>
+#include <shellapi.h>
 #include <winver.h>
+#include <netfw.h>
 
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
+#include <initializer_list>
 
 OsInterface& platformOsInterface();
 
@@ -96,6 +99,86 @@ template <typename Call> std::u16string pathFrom(Call call, const std::u16string
         return {};
     result.resize(length);
     return result;
+}
+
+std::u16string bstrText(BSTR text)
+{
+    return text ? std::u16string(reinterpret_cast<const char16_t*>(text), SysStringLen(text)) : std::u16string();
+}
+
+// A BSTR property of a COM object, freed once copied.
+template <typename Getter> std::u16string bstrProperty(Getter get)
+{
+    BSTR text = nullptr;
+    if (FAILED(get(&text)))
+        return {};
+    std::u16string copy = bstrText(text);
+    SysFreeString(text);
+    return copy;
+}
+
+bool readRule(INetFwRule* rule, OsInterface::FirewallRule& read)
+{
+    VARIANT_BOOL enabled = VARIANT_FALSE;
+    NET_FW_RULE_DIRECTION direction = NET_FW_RULE_DIR_OUT;
+    NET_FW_ACTION action = NET_FW_ACTION_BLOCK;
+    long protocol = 0;
+    long profiles = 0;
+    if (FAILED(rule->get_Enabled(&enabled)) || FAILED(rule->get_Direction(&direction))
+        || FAILED(rule->get_Action(&action)) || FAILED(rule->get_Protocol(&protocol))
+        || FAILED(rule->get_Profiles(&profiles)))
+        return false;
+    read.name = bstrProperty([rule](BSTR* t) { return rule->get_Name(t); });
+    read.application = bstrProperty([rule](BSTR* t) { return rule->get_ApplicationName(t); });
+    read.localPorts = bstrProperty([rule](BSTR* t) { return rule->get_LocalPorts(t); });
+    read.remoteAddresses = bstrProperty([rule](BSTR* t) { return rule->get_RemoteAddresses(t); });
+    read.interfaceTypes = bstrProperty([rule](BSTR* t) { return rule->get_InterfaceTypes(t); });
+    read.enabled = enabled != VARIANT_FALSE;
+    read.inbound = direction == NET_FW_RULE_DIR_IN;
+    read.allow = action == NET_FW_ACTION_ALLOW;
+    read.protocol = static_cast<int>(protocol);
+    read.profiles = static_cast<int>(profiles);
+    return true;
+}
+
+// Every rule through the policy's enumerator; false on any failure, since a
+// rule left unread could be the one that decides.
+bool readRules(std::vector<OsInterface::FirewallRule>& rules)
+{
+    CLSID policyClass;
+    INetFwPolicy2* policy = nullptr;
+    INetFwRules* all = nullptr;
+    IUnknown* enumerator = nullptr;
+    IEnumVARIANT* items = nullptr;
+    bool read = SUCCEEDED(CLSIDFromProgID(L"HNetCfg.FwPolicy2", &policyClass))
+                && SUCCEEDED(CoCreateInstance(policyClass, nullptr, CLSCTX_INPROC_SERVER, __uuidof(INetFwPolicy2),
+                                              reinterpret_cast<void**>(&policy)))
+                && SUCCEEDED(policy->get_Rules(&all)) && SUCCEEDED(all->get__NewEnum(&enumerator))
+                && SUCCEEDED(enumerator->QueryInterface(__uuidof(IEnumVARIANT), reinterpret_cast<void**>(&items)));
+    rules.clear();
+    for (VARIANT item; read;) {
+        VariantInit(&item);
+        ULONG fetched = 0;
+        const HRESULT next = items->Next(1, &item, &fetched);
+        if (next != S_OK || fetched != 1) {
+            read = next == S_FALSE;
+            break;
+        }
+        INetFwRule* rule = nullptr;
+        OsInterface::FirewallRule one;
+        read = (item.vt == VT_DISPATCH || item.vt == VT_UNKNOWN) && item.punkVal
+               && SUCCEEDED(item.punkVal->QueryInterface(__uuidof(INetFwRule), reinterpret_cast<void**>(&rule)))
+               && readRule(rule, one);
+        if (rule)
+            rule->Release();
+        VariantClear(&item);
+        rules.push_back(one);
+    }
+    for (IUnknown* object : std::initializer_list<IUnknown*>{items, enumerator, all, policy}) {
+        if (object)
+            object->Release();
+    }
+    return read;
 }
 
 class WinOsInterface final : public OsInterface
@@ -325,6 +408,48 @@ public:
     {
         const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', 0};
         return GetDriveTypeW(root) == DRIVE_NO_ROOT_DIR;
+    }
+
+    bool isDriveRemote(char letter) override
+    {
+        const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', 0};
+        return GetDriveTypeW(root) == DRIVE_REMOTE;
+    }
+
+    bool firewallRules(std::vector<FirewallRule>& rules) override
+    {
+        // COM on this thread for the read alone; Qt may have set it up
+        // already, in a mode of its own, which is then used as it is.
+        const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        const bool read = readRules(rules);
+        if (SUCCEEDED(com))
+            CoUninitialize();
+        return read;
+    }
+
+    Elevation runElevated(const std::u16string& program, const std::u16string& parameters,
+                          std::uint32_t& exitCode) override
+    {
+        SHELLEXECUTEINFOW info;
+        std::memset(&info, 0, sizeof info);
+        info.cbSize = sizeof info;
+        // The process handle, to wait for it; no return before the start is done.
+        info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC;
+        info.lpVerb = L"runas";
+        info.lpFile = wide(program);
+        info.lpParameters = wide(parameters);
+        // Handed on to the game ForceBindIP starts, which must show.
+        info.nShow = SW_SHOWNORMAL;
+        if (!ShellExecuteExW(&info))
+            return GetLastError() == ERROR_CANCELLED ? Elevation::Declined : Elevation::Failed;
+        if (!info.hProcess)
+            return Elevation::Failed;
+        WaitForSingleObject(info.hProcess, INFINITE);
+        DWORD code = 0;
+        const BOOL ended = GetExitCodeProcess(info.hProcess, &code);
+        CloseHandle(info.hProcess);
+        exitCode = code;
+        return ended ? Elevation::Ran : Elevation::Failed;
     }
 };
 

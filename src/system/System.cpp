@@ -3,6 +3,8 @@
 #include "OsInterface.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -97,6 +99,92 @@ QList<QStringList> firewallPublicRules(const QString& gamePath)
                                           "program=%1 profile=public"),
                            gamePath),
             netshArguments(port.arg(QStringLiteral("TCP"))), netshArguments(port.arg(QStringLiteral("UDP")))};
+}
+
+int addFirewallRules(const QString& systemDir, const QString& gamePath)
+{
+    const QString netsh = systemProgram(systemDir, QStringLiteral("netsh"));
+    int refused = 0;
+    const auto add = [&](const QStringList& arguments) {
+        const int code = QProcess::execute(netsh, arguments);
+        refused = refused != 0 ? refused : code;
+    };
+    add(firewallProgramRule(gamePath));
+    add(firewallPortRule());
+    // The old context's rules reach the domain and private profiles alone,
+    // and a Hamachi network usually counts as public. The advanced context
+    // came with Vista; the launcher starts on 7 and later only. A delete
+    // that matches no rule fails, so its result tells nothing; without
+    // rights the adds after it fail and say so.
+    for (const QStringList& arguments : firewallPublicRuleDeletes())
+        QProcess::execute(netsh, arguments);
+    for (const QStringList& arguments : firewallPublicRules(gamePath))
+        add(arguments);
+    return refused;
+}
+
+bool firewallRulesInPlace(const std::vector<OsInterface::FirewallRule>& rules, const QString& gamePath)
+{
+    constexpr int AllProfiles = 7, Tcp = 6, Udp = 17, AnyProtocol = 256;
+    // The profiles each need reaches: the program, then the port, each over TCP and UDP.
+    int reached[2][2] = {{0, 0}, {0, 0}};
+    const auto any = [](const std::u16string& text) { return text.empty() || text == u"*"; };
+    for (const OsInterface::FirewallRule& rule : rules) {
+        const QString name = QString::fromStdU16String(rule.name);
+        const QString application = QString::fromStdU16String(rule.application);
+        int need = -1;
+        if (name == QLatin1String("StarCraft993") && application.compare(gamePath, Qt::CaseInsensitive) == 0)
+            need = 0;
+        else if (name == QLatin1String("StarCraftTCPUDP") && application.isEmpty() && rule.localPorts == u"6112")
+            need = 1;
+        if (need < 0 || !rule.enabled || !rule.inbound || !rule.allow || !any(rule.remoteAddresses)
+            || !(any(rule.interfaceTypes) || rule.interfaceTypes == u"All"))
+            continue;
+        if (rule.protocol == Tcp || rule.protocol == AnyProtocol)
+            reached[need][0] |= rule.profiles;
+        if (rule.protocol == Udp || rule.protocol == AnyProtocol)
+            reached[need][1] |= rule.profiles;
+    }
+    for (const auto& need : reached) {
+        for (const int profiles : need) {
+            if ((profiles & AllProfiles) != AllProfiles)
+                return false;
+        }
+    }
+    return true;
+}
+
+QString windowsCommandLine(const QStringList& arguments)
+{
+    QStringList quoted;
+    for (const QString& argument : arguments) {
+        if (!argument.isEmpty() && !argument.contains(QRegularExpression(QStringLiteral("[ \t\n\v\"]")))) {
+            quoted << argument;
+            continue;
+        }
+        // Backslashes count only before a quote: there they are doubled, and
+        // so are those before the closing quote.
+        QString text = QStringLiteral("\"");
+        int backslashes = 0;
+        for (const QChar c : argument) {
+            if (c == QLatin1Char('\\')) {
+                ++backslashes;
+                continue;
+            }
+            text += QString(c == QLatin1Char('"') ? 2 * backslashes + 1 : backslashes, QLatin1Char('\\')) + c;
+            backslashes = 0;
+        }
+        quoted << text + QString(2 * backslashes, QLatin1Char('\\')) + QLatin1Char('"');
+    }
+    return quoted.join(QLatin1Char(' '));
+}
+
+char networkDrive(OsInterface& os, const QString& path)
+{
+    const char letter = path.isEmpty() ? '\0' : path.at(0).toUpper().toLatin1();
+    if (letter < 'A' || letter > 'Z' || path.mid(1, 1) != QLatin1String(":"))
+        return 0;
+    return os.isDriveRemote(letter) ? letter : 0;
 }
 
 char hiddenMappedDrive(OsInterface& os, const QString& path)

@@ -39,6 +39,17 @@ QStringList firewallPortRule();
 QList<QStringList> firewallPublicRuleDeletes();
 QList<QStringList> firewallPublicRules(const QString& gamePath);
 
+// Runs netsh for the rules above, from the system folder: 0, or the exit
+// code of the first netsh that refused a rule.
+int addFirewallRules(const QString& systemDir, const QString& gamePath);
+// Whether the launcher's rules, by their names, together let the game and
+// port 6112 over TCP and UDP in on the domain, private and public profiles,
+// from anywhere. Anything unclear counts as not in place.
+bool firewallRulesInPlace(const std::vector<OsInterface::FirewallRule>& rules, const QString& gamePath);
+
+// One command line that CommandLineToArgvW splits into arguments again.
+QString windowsCommandLine(const QStringList& arguments);
+
 // Waits for the display settings applet's window and brings it to the
 // front; false when it never showed. appletRunsAfter(ms) waits up to ms
 // and tells whether the applet still runs.
@@ -48,6 +59,10 @@ bool activateDisplaySettings(OsInterface& os, const std::function<bool(int)>& ap
 // sees no such drive, as it does not see the drives the user mapped
 // unelevated; else 0.
 char hiddenMappedDrive(OsInterface& os, const QString& path);
+
+// The drive letter path starts with when that is a network drive, which the
+// process a prompt elevates does not see; else 0.
+char networkDrive(OsInterface& os, const QString& path);
 
 // The processes now running the file at program. Only those whose name in
 // the process list is the program's long or short file name, in any letter

@@ -178,10 +178,6 @@ p, li { white-space: pre-wrap; }
         <translation>%1 ließ sich nicht starten.</translation>
     </message>
     <message>
-        <source>Start Velkaro as administrator, or untick &quot;Run as Administrator&quot;.</source>
-        <translation>Starten Sie Velkaro als Administrator, oder deaktivieren Sie „Als Administrator ausführen“.</translation>
-    </message>
-    <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
         <translation>Mit Administratorrechten ist Netzlaufwerk %1: nicht sichtbar. Nutzen Sie \\server\share.</translation>
     </message>
@@ -224,6 +220,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
         <translation>Ein 64-Bit-Spiel braucht ForceBindIP64.exe und BindIP64.dll im Ordner von %1.</translation>
+    </message>
+    <message>
+        <source>ForceBindIP was not installed: the administrator rights it needs were declined.</source>
+        <translation>ForceBindIP wurde nicht installiert: Die nötigen Administratorrechte wurden verweigert.</translation>
+    </message>
+    <message>
+        <source>Firewall rules not added: the administrator rights they need were declined.</source>
+        <translation>Firewall-Regeln nicht hinzugefügt: Die nötigen Administratorrechte wurden verweigert.</translation>
+    </message>
+    <message>
+        <source>The game was not started: &quot;Run as Administrator&quot; needs administrator rights, which were declined.</source>
+        <translation>Spiel nicht gestartet: „Als Administrator ausführen“ braucht Administratorrechte, die verweigert wurden.</translation>
     </message>
 </context>
 <context>

@@ -178,10 +178,6 @@ p, li { white-space: pre-wrap; }
         <translation>No se pudo iniciar %1.</translation>
     </message>
     <message>
-        <source>Start Velkaro as administrator, or untick &quot;Run as Administrator&quot;.</source>
-        <translation>Inicie Velkaro como administrador o desmarque «Ejecutar como administrador».</translation>
-    </message>
-    <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
         <translation>Con privilegios elevados no se ve la unidad de red %1:. Use una ruta local o \\server\share.</translation>
     </message>
@@ -224,6 +220,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
         <translation>Un juego de 64 bits necesita ForceBindIP64.exe y BindIP64.dll en la carpeta de %1.</translation>
+    </message>
+    <message>
+        <source>ForceBindIP was not installed: the administrator rights it needs were declined.</source>
+        <translation>No se instaló ForceBindIP: se denegaron los permisos de administrador necesarios.</translation>
+    </message>
+    <message>
+        <source>Firewall rules not added: the administrator rights they need were declined.</source>
+        <translation>No se agregaron las reglas del firewall: se denegaron los permisos de administrador necesarios.</translation>
+    </message>
+    <message>
+        <source>The game was not started: &quot;Run as Administrator&quot; needs administrator rights, which were declined.</source>
+        <translation>No se inició el juego: «Ejecutar como administrador» necesita permisos de administrador, que se denegaron.</translation>
     </message>
 </context>
 <context>

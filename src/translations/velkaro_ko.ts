@@ -178,10 +178,6 @@ p, li { white-space: pre-wrap; }
         <translation>%1을(를) 시작할 수 없습니다.</translation>
     </message>
     <message>
-        <source>Start Velkaro as administrator, or untick &quot;Run as Administrator&quot;.</source>
-        <translation>Velkaro를 관리자 권한으로 실행하거나 &quot;관리자 권한으로 실행&quot;을 해제하세요.</translation>
-    </message>
-    <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
         <translation>관리자 권한으로는 %1:에 액세스할 수 없습니다. 로컬 또는 \\server\share 경로를 사용하세요.</translation>
     </message>
@@ -224,6 +220,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
         <translation>64비트 게임에는 ForceBindIP64.exe와 BindIP64.dll이 필요합니다. %1 옆에 두세요.</translation>
+    </message>
+    <message>
+        <source>ForceBindIP was not installed: the administrator rights it needs were declined.</source>
+        <translation>ForceBindIP를 설치하지 않았습니다. 필요한 관리자 권한이 거부되었습니다.</translation>
+    </message>
+    <message>
+        <source>Firewall rules not added: the administrator rights they need were declined.</source>
+        <translation>방화벽 규칙을 추가하지 않았습니다. 필요한 관리자 권한이 거부되었습니다.</translation>
+    </message>
+    <message>
+        <source>The game was not started: &quot;Run as Administrator&quot; needs administrator rights, which were declined.</source>
+        <translation>게임을 시작하지 않았습니다. &quot;관리자 권한으로 실행&quot;에 필요한 관리자 권한이 거부되었습니다.</translation>
     </message>
 </context>
 <context>

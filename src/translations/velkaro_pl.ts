@@ -178,10 +178,6 @@ p, li { white-space: pre-wrap; }
         <translation>Nie można uruchomić %1.</translation>
     </message>
     <message>
-        <source>Start Velkaro as administrator, or untick &quot;Run as Administrator&quot;.</source>
-        <translation>Uruchom Velkaro jako administrator lub odznacz „Uruchom jako administrator”.</translation>
-    </message>
-    <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
         <translation>Dysk sieciowy %1: jest niewidoczny dla administratora. Użyj ścieżki lokalnej lub \\server\share.</translation>
     </message>
@@ -224,6 +220,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
         <translation>Gra 64-bitowa wymaga plików ForceBindIP64.exe i BindIP64.dll w folderze z %1.</translation>
+    </message>
+    <message>
+        <source>ForceBindIP was not installed: the administrator rights it needs were declined.</source>
+        <translation>Nie zainstalowano ForceBindIP: odmówiono wymaganych uprawnień administratora.</translation>
+    </message>
+    <message>
+        <source>Firewall rules not added: the administrator rights they need were declined.</source>
+        <translation>Nie dodano reguł zapory: odmówiono wymaganych uprawnień administratora.</translation>
+    </message>
+    <message>
+        <source>The game was not started: &quot;Run as Administrator&quot; needs administrator rights, which were declined.</source>
+        <translation>Nie uruchomiono gry: opcja „Uruchom jako administrator” wymaga uprawnień administratora, których odmówiono.</translation>
     </message>
 </context>
 <context>

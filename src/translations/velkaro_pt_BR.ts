@@ -178,10 +178,6 @@ p, li { white-space: pre-wrap; }
         <translation>Não foi possível iniciar %1.</translation>
     </message>
     <message>
-        <source>Start Velkaro as administrator, or untick &quot;Run as Administrator&quot;.</source>
-        <translation>Inicie o Velkaro como administrador ou desmarque &quot;Executar como administrador&quot;.</translation>
-    </message>
-    <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
         <translation>Com privilégios elevados, a unidade %1: não aparece. Use um caminho local ou \\server\share.</translation>
     </message>
@@ -224,6 +220,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
         <translation>Um jogo de 64 bits precisa de ForceBindIP64.exe e BindIP64.dll na pasta do %1.</translation>
+    </message>
+    <message>
+        <source>ForceBindIP was not installed: the administrator rights it needs were declined.</source>
+        <translation>O ForceBindIP não foi instalado: as permissões de administrador necessárias foram negadas.</translation>
+    </message>
+    <message>
+        <source>Firewall rules not added: the administrator rights they need were declined.</source>
+        <translation>As regras do firewall não foram adicionadas: as permissões de administrador necessárias foram negadas.</translation>
+    </message>
+    <message>
+        <source>The game was not started: &quot;Run as Administrator&quot; needs administrator rights, which were declined.</source>
+        <translation>O jogo não foi iniciado: &quot;Executar como administrador&quot; requer permissões de administrador, que foram negadas.</translation>
     </message>
 </context>
 <context>

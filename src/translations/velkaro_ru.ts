@@ -178,10 +178,6 @@ p, li { white-space: pre-wrap; }
         <translation>Не удалось запустить %1.</translation>
     </message>
     <message>
-        <source>Start Velkaro as administrator, or untick &quot;Run as Administrator&quot;.</source>
-        <translation>Нужны права администратора. Либо снимите флажок «Запуск от имени администратора».</translation>
-    </message>
-    <message>
         <source>Elevated Velkaro cannot see mapped drive %1:. Use a local or \\server\share path.</source>
         <translation>С правами администратора диск %1: не виден. Укажите локальный путь или \\server\share.</translation>
     </message>
@@ -224,6 +220,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>A 64-bit game needs ForceBindIP64.exe and BindIP64.dll beside %1.</source>
         <translation>64-разрядной игре нужны ForceBindIP64.exe и BindIP64.dll в папке с %1.</translation>
+    </message>
+    <message>
+        <source>ForceBindIP was not installed: the administrator rights it needs were declined.</source>
+        <translation>ForceBindIP не установлен: отказано в правах администратора, которые для этого нужны.</translation>
+    </message>
+    <message>
+        <source>Firewall rules not added: the administrator rights they need were declined.</source>
+        <translation>Правила брандмауэра не добавлены: отказано в правах администратора, которые для этого нужны.</translation>
+    </message>
+    <message>
+        <source>The game was not started: &quot;Run as Administrator&quot; needs administrator rights, which were declined.</source>
+        <translation>Игра не запущена: для «Запуск от имени администратора» нужны права администратора, в них отказано.</translation>
     </message>
 </context>
 <context>

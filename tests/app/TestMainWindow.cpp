@@ -3,6 +3,7 @@
 // that log their runs, and the interfaces are the test's own, made in a private
 // network namespace. The stand-ins, the fake OS and the window's minimising all
 // append to one log, so that one list tells the order of what a launch did.
+#include "ElevatedInstance.h"
 #include "FakeOs.h"
 #include "FileDialog.h"
 #include "MainWindow.h"
@@ -141,6 +142,7 @@ private slots:
         os = std::make_unique<FakeOs>();
         os->logPath = tmp->filePath("log");
         os->localFolder = tmp->filePath("local");
+        os->elevatedCopy = [this](const QStringList& work) { return runElevatedWork(*os, work, appDir); };
         qputenv("STANDIN_LOG", QFile::encodeName(os->logPath));
         qputenv("STANDIN_CONFIG", QFile::encodeName(appDir + "config.txt"));
     }
@@ -302,10 +304,10 @@ private slots:
         // How the status bar begins; a launch with a status stays open, minimised when the tag begins "warning".
         QTest::addColumn<QString>("status");
         const QString exe = "game/starcraft.exe";
-        auto netsh = [](QString args) { return "app/netsh.exe|" + args.replace(' ', '|'); };
+        // The rules come before anything is written.
+        auto netsh = [](QString args) { return "before config.txt: app/netsh.exe|" + args.replace(' ', '|'); };
         const QString publicRule = "advfirewall firewall %1 rule name=StarCraft%2 dir=in %3profile=public";
-        const L firewall{
-            "minimised",
+        const L rules{
             netsh(
                 "firewall add allowedprogram program = %1 name = StarCraft993 mode = ENABLE scope = ALL profile = ALL"),
             netsh("firewall add portopening protocol = ALL port = 6112 name = StarCraftTCPUDP scope = ALL"),
@@ -314,6 +316,7 @@ private slots:
             netsh(publicRule.arg("add", "993", "action=allow program=%1 ")),
             netsh(publicRule.arg("add", "TCPUDP", "action=allow protocol=TCP localport=6112 ")),
             netsh(publicRule.arg("add", "TCPUDP", "action=allow protocol=UDP localport=6112 "))};
+        const L firewall = rules + L{"minimised"};
         const L applet{"app/rundll32.exe|shell32.dll,Control_RunDLL|desk.cpl", "sleep 500", "find Display Properties"};
         const L all = firewall + L{"write %1=DISABLEDWM HIGHDPIAWARE RUNASADMIN"} + applet;
         QTest::newRow("all, Display Properties up") << exe << "1111" << -2 << all + L{"activate Display Properties"}
@@ -344,11 +347,26 @@ private slots:
         QTest::newRow("install completes: ForceBindIP.exe already there, BindIP.dll beside") << exe << "0000" << 0
                                                                                         << L{"minimised"} << "";
         QTest::newRow("before Vista, ForceBindIP installed first") << exe << "1171" << 1 << L{"minimised"} << "";
-        // Without rights, a RUNASADMIN game would not start: stop before anything runs or is written.
-        QTest::newRow("unelevated, administrator") << exe << "1111" << 0 << L()
-                                                   << "Start Velkaro as administrator, or untick";
-        QTest::newRow("unelevated, administrator off") << exe << "0100" << 0
-                                                       << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"} << "";
+        // Unelevated, what needs rights runs in the copy a prompt starts ("prompt" to "prompted"): the install and
+        // the rules at once before anything is written, ForceBindIP for a RUNASADMIN game last; the rest as the user.
+        const L layers{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE"};
+        QTest::newRow("unelevated, administrator, rules: prompts A and B")
+            << exe << "1101" << 0
+            << L{"prompt rules"} + rules + L{"prompted", "minimised", "write %1=DISABLEDWM HIGHDPIAWARE RUNASADMIN", "prompt start"}
+            << "";
+        QTest::newRow("unelevated, administrator off, rules in place: no prompt") << exe << "1100" << 0 << layers << "";
+        QTest::newRow("unelevated, install completes in prompt A, rules in place")
+            << exe << "1100" << 0 << L{"prompt install", "prompted"} + layers << "";
+        QTest::newRow("unelevated, install and rules declined") << exe << "1100" << 0 << L{"prompt install+rules"}
+                                                                  << "ForceBindIP was not installed";
+        QTest::newRow("unelevated, warning: rules declined") << exe << "1100" << 0 << L{"prompt rules"} + layers
+                                                              << "Firewall rules not added";
+        QTest::newRow("unelevated, administrator declined")
+            << exe << "0101" << 0 << L{"minimised", "write %1=DISABLEDWM HIGHDPIAWARE RUNASADMIN", "prompt start"}
+            << "The game was not started";
+        QTest::newRow("unelevated, a mapped drive the prompt's side would not see") << "M:/starcraft.exe" << "0101" << 0 << L()
+                                                                               << "Elevated Velkaro cannot see mapped drive M:";
+        QTest::newRow("elevated, rules in place: no netsh") << exe << "1100" << 0 << layers << "";
         // No game seen after ForceBindIP: the window comes back and says so.
         // A 64-bit game gets ForceBindIP64, which the install copies from beside the launcher into the native
         // system folder, where nothing else puts it; without it, or on 32-bit Windows, nothing runs or is written.
@@ -375,9 +393,9 @@ private slots:
         QFETCH(QString, status);
         const QString tag = QTest::currentDataTag();
         const bool x64 = tag.startsWith("x64");
-        QString path = file.size() < 2 ? file : tmp->filePath(file);
+        QString path = file.size() < 2 || file.startsWith("M:") ? file : tmp->filePath(file);
         if (file.endsWith(".exe") && file != "missing.exe")
-            writeFile(path, x64 ? peHead(0x8664) : QByteArray());
+            writeFile(tmp->filePath(file), peHead(x64 ? 0x8664 : 0x14c));
         const QByteArray original = "PATH=" + path.toLocal8Bit() + "\n  PALETTE = 7\nunknown line\n";
         writeFile(appDir + "config.txt", original);
         for (const QString name :
@@ -418,13 +436,18 @@ private slots:
             child<QCheckBox>(OptionBoxes[i])->setChecked(flags[i] == '1');
         child<QRadioButton>(network == -2 ? "rbHamachi" : "rbSelNetwork")->setChecked(true);
         child<QComboBox>("cbNetworks")->setCurrentIndex(network == -2 ? 0 : network);
-        if (!expected.isEmpty() && !tag.contains("cannot start"))
+        os->prompt = tag.contains("declined") ? "declined" : "";
+        os->rulesInPlace = tag.contains("rules in place");
+        os->rulesGame = path;
+        if (!expected.isEmpty() && !tag.contains("cannot start") && !status.startsWith("ForceBindIP was not") && !status.startsWith("The game was not"))
             expected << (x64 ? "native/ForceBindIP64.exe" : QString(tag.contains("install") ? "game" : "app") + "/ForceBindIP.exe")
                             + "%D|" + (network == 0 ? "127.0.0.1" : "25.1.2.3") + "|%1" + (x64 ? "|-launch" : "");
-        const QByteArray config = tag.contains("not saved") ? "absent" : expected.isEmpty() ? original
+        const QByteArray config = tag.contains("not saved") ? "absent" : expected.filter("minimised").isEmpty() ? original
                                                                          : saved(path, flags) + QByteArray(network < 0 ? "" : network ? "NETWORK=Hamachi\n" : "NETWORK=lo\n");
+        if (expected.contains("prompt start") && status.isEmpty())
+            expected << "prompted";
         if (tag.contains("not saved"))
-            expected.replaceInStrings(QRegularExpression("^"), "before config.txt: ");
+            expected.replaceInStrings(QRegularExpression("^(?!before)"), "before config.txt: ");
 
         // ForceBindIP runs in the game's folder.
         const QString folder = QDir(tmp->path()).relativeFilePath(QFileInfo(path).path());
@@ -432,7 +455,7 @@ private slots:
         QDir::setCurrent(current);
         QCOMPARE(readFile(appDir + "config.txt"), config);
         QCOMPARE(w->isVisible(), expected.isEmpty() || !status.isEmpty());
-        QCOMPARE(w->isVisible() && w->isMinimized(), tag.startsWith("warning"));
+        QCOMPARE(w->isVisible() && w->isMinimized(), tag.contains("warning"));
         const QString message = w->statusBar()->currentMessage();
         QCOMPARE(message.left(status.size()), status.replace("%L", os->localFolder).replace("%A", tmp->filePath("app")));
         QCOMPARE(message.isEmpty(), status.isEmpty());
@@ -445,6 +468,18 @@ private slots:
             open();
             QCOMPARE(child<QLineEdit>("leSCPath")->text(), path);
         }
+    }
+
+    // The copy's work run without rights: it says so, and copies and reports nothing.
+    void elevatedCopyUnelevated()
+    {
+        os->elevated = false;
+        os->systemDir = tmp->filePath("sys").toStdString();
+        QDir().mkpath(tmp->filePath("sys"));
+        writeFile(appDir + "ForceBindIP.exe"), writeFile(appDir + "BindIP.dll");
+        const QString result = writeFile(tmp->filePath("velkaro-1.result"));
+        QCOMPARE(runElevatedWork(*os, {result, "install"}, appDir), int(ElevatedNotElevated));
+        QCOMPARE(readFile(result) + readFile(tmp->filePath("sys/BindIP.dll")), QByteArray("absent"));
     }
 
     // config.txt beside the launcher, in %LOCALAPPDATA%\Velkaro, or the copy Windows kept

@@ -141,6 +141,45 @@ private slots:
         const GameStart start = ::gameStart(game, "1.2.3.4", gameFacts(os, game));
         QCOMPARE((QStringList{start.program} + start.arguments).join(' '), dir.path() + '/' + started.replace("%G", game));
     }
+
+    // The elevated copy's command line: anything but its own work is refused,
+    // and what the launcher writes reads back the same.
+    void elevatedWork_data()
+    {
+        QTest::addColumn<QString>("arguments"); // %R the result file, %G a game, %T a text .exe, %P a PE .dll
+        QTest::addColumn<QString>("refusal"); // how it begins; empty: taken
+        QTest::newRow("install") << "%R install" << "";
+        QTest::newRow("64-bit install and rules") << "%R install64+rules %G" << "";
+        QTest::newRow("start") << "%R start %G 25.1.2.3" << "";
+        QTest::newRow("unknown work") << "%R uninstall" << "unknown work";
+        QTest::newRow("start with another step") << "%R rules+start %G 25.1.2.3" << "unknown work";
+        QTest::newRow("a step twice") << "%R install+install64" << "unknown work";
+        QTest::newRow("extra argument") << "%R install %G" << "3 arguments where 2";
+        QTest::newRow("no address") << "%R start %G" << "3 arguments where 4";
+        QTest::newRow("not the launcher's result file") << "%T install" << "no result file";
+        QTest::newRow("relative path") << "%R rules sc/sc.exe" << "the game's path is no full path";
+        QTest::newRow("a device path") << "%R rules //./C:/sc/sc.exe" << "the game's path is no full path";
+        QTest::newRow("missing file") << "%R rules %G.gone" << "no game file";
+        QTest::newRow("a folder") << "%R rules %D" << "no game file";
+        QTest::newRow("no PE header") << "%R rules %T" << "the game is no .exe";
+        QTest::newRow("a PE library") << "%R rules %P" << "the game is no .exe";
+        QTest::newRow("an option for an address") << "%R start %G -i" << "not an IPv4";
+        QTest::newRow("short IPv4") << "%R start %G 25.1" << "not an IPv4";
+    }
+    void elevatedWork()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, refusal);
+        QTemporaryDir dir;
+        const QString game = writeFile(dir.filePath("sc.exe"), peHead(0x14c));
+        arguments.replace("%R", writeFile(dir.filePath("velkaro-1.result"))).replace("%G", game).replace("%D", dir.path());
+        arguments.replace("%T", writeFile(dir.filePath("text.exe"), "text")).replace("%P", writeFile(dir.filePath("a.dll"), peHead(0x14c)));
+        const ElevatedWork work = parseElevatedWork(arguments.split(' '));
+        QCOMPARE(work.refusal.left(refusal.size()), refusal);
+        QCOMPARE(work.refusal.isEmpty(), refusal.isEmpty());
+        if (refusal.isEmpty())
+            QCOMPARE(elevatedWorkArguments(work), QStringList{ElevatedVerb} + arguments.split(' '));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestNetwork)
