@@ -164,6 +164,13 @@ inline QString writeFile(const QString& path, const QByteArray& bytes = {})
     return path;
 }
 
+// config.txt as a save writes it; flags, a digit each: firewall, compatibility, palette, administrator.
+inline QByteArray stored(const QByteArray& path, const QByteArray& flags = "1111", const QByteArray& network = {})
+{
+    return "PATH=" + path + "\nFIREWALL_EXCEPTION=" + flags[0] + "\nCOMPABILITY=" + flags[1] + "\nPALETTE=" + flags[2]
+           + "\nADMINISTRATOR=" + flags[3] + '\n' + (network.isEmpty() ? "" : "NETWORK=" + network + '\n');
+}
+
 // A program's first bytes as a linker writes them: "MZ", e_lfanew, "PE\0\0", Machine.
 inline QByteArray peHead(quint16 machine)
 {

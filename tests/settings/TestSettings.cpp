@@ -9,13 +9,6 @@
 
 namespace {
 
-QByteArray stored(const QByteArray& path, const char* flags = "1\n1\n1\n1", const QByteArray& network = "")
-{
-    const QList<QByteArray> f = QByteArray(flags).split('\n');
-    return "PATH=" + path + "\nFIREWALL_EXCEPTION=" + f[0] + "\nCOMPABILITY=" + f[1] + "\nPALETTE=" + f[2]
-           + "\nADMINISTRATOR=" + f[3] + '\n' + (network.isEmpty() ? "" : "NETWORK=" + network + '\n');
-}
-
 // Paths the tests call missing hold "gone"; one character is never a path.
 bool exists(const QString& path)
 {
@@ -35,51 +28,43 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("saved");
         const QByteArray game = "C:\\Program Files (x86)\\Star-\xc3\xa9\\a=b\\StarCraft.exe";
-        QTest::newRow("as written") << stored(game, "0\n7\n2\n1") << stored(game, "0\n7\n2\n1");
-        QTest::newRow("CR LF") << "PATH=" + game + "\r\nPALETTE=0\r\n" << stored(game, "1\n1\n0\n1");
-        QTest::newRow("blanks around =") << " \tPALETTE \t=  0  \nPATH \t=  " + game + " \t \n"
-                                         << stored(game, "1\n1\n0\n1");
+        QTest::newRow("as written") << stored(game, "0721") << stored(game, "0721");
+        QTest::newRow("CR LF, blanks around =") << " \tPALETTE \t=  0  \r\nPATH \t=  " + game + " \t \r\n"
+                                                << stored(game, "1101");
         QTest::newRow("numbers") << QByteArray("PALETTE=2147483647\nPALETTE=-1\nADMINISTRATOR=010\nCOMPABILITY=yes\n"
                                                "FIREWALL_EXCEPTION=2147483648\n")
-                                 << stored("", "0\n0\n2147483647\n10");
+                                 << QByteArray("PATH=\nFIREWALL_EXCEPTION=0\nCOMPABILITY=0\nPALETTE=2147483647\nADMINISTRATOR=10\n");
         QTest::newRow("later line wins") << QByteArray("PALETTE=0\nPALETTE=5\nPATH=C:\\a\nPATH=D:\\\n")
-                                         << stored("D:\\", "1\n1\n5\n1");
+                                         << stored("D:\\", "1151");
         QTest::newRow("missing PATH keeps earlier") << QByteArray("PATH=C:\\sc\nPATH=C:\\gone\nPATH=\nPATH=/\n")
                                                     << stored("C:\\sc");
         // As Notepad saves a file: no final line break, and "Unicode" is UTF-16 with a byte-order mark.
-        QTest::newRow("no final LF on PATH") << QByteArray("PALETTE=0\nPATH=C:\\sc") << stored("C:\\sc", "1\n1\n0\n1");
+        QTest::newRow("no final LF on PATH") << QByteArray("PALETTE=0\nPATH=C:\\sc") << stored("C:\\sc", "1101");
         // A line holding a zero sets nothing.
         const QString unicode = QChar(0xfeff) + QString("PATH=C:\\\u0418\u0433\u0440\u044b\\\u010d.exe\r\nPALETTE=0\r\nbad")
                                 + QChar(0) + "PALETTE=3\r\n";
-        const QByteArray unicodeSaved = stored("C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\\xc4\x8d.exe", "1\n1\n0\n1");
-        QTest::newRow("UTF-8 with BOM") << unicode.toUtf8() << unicodeSaved;
+        const QByteArray unicodeSaved = stored("C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\\xc4\x8d.exe", "1101");
         QByteArray le;
         for (const QChar c : unicode)
             le.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
         QTest::newRow("UTF-16 LE with BOM") << le << unicodeSaved;
         QTest::newRow("zero byte ends line") << QByteArray("COMPABILITY=1\0COMPABILITY=0\n", 28) << stored("");
-        QTest::newRow("text before key") << QByteArray("#PATH=C:\\sc\nab PALETTE=0\n") << stored("C:\\sc", "1\n1\n0\n1");
-        QTest::newRow("other keys") << QByteArray("XPATH=C:\\sc\nXPALETTE=0\npath=C:\\sc\npalette=0\n")
-                                    << stored("");
+        QTest::newRow("text before key, other keys") << QByteArray("#PATH=C:\\sc\nab PALETTE=0\nXPATH=C:\\x\nXPALETTE=1\npath=C:\\x\npalette=1\n")
+                                                     << stored("C:\\sc", "1101");
         QTest::newRow("1023-byte pieces") << QByteArray(1023, 'x') + "PALETTE=0\n" + QByteArray(1022, 'x')
                                                  + "PALETTE=1\n"
-                                          << stored("", "1\n1\n0\n1");
-        QTest::newRow("any letters, in the system's encoding")
-            << QByteArray("PATH=C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\\xea\xb2\x8c\xec\x9e\x84.exe\n")
-            << stored("C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\\xea\xb2\x8c\xec\x9e\x84.exe");
+                                          << stored("", "1101");
         // A network's name is the whole rest of its line; the last NETWORK line wins, an empty one keeps nothing.
         QTest::newRow("NETWORK, odd characters") << QByteArray("NETWORK=eth0\n NETWORK = ZeroTier One [8056c2e21c000001] =x \nADMINISTRATOR=0\n")
-                                                 << stored("", "1\n1\n1\n0", "ZeroTier One [8056c2e21c000001] =x");
+                                                 << stored("", "1110", "ZeroTier One [8056c2e21c000001] =x");
         // Earlier versions would take such a name's PALETTE for theirs.
-        QTest::newRow("NETWORK holding a key") << QByteArray("PALETTE=3\nNETWORK=my lan PALETTE=0\n") << stored("", "1\n1\n3\n1");
-        QTest::newRow("NETWORK empty") << QByteArray("NETWORK=Radmin VPN\nNETWORK=\n") << stored("");
+        QTest::newRow("NETWORK holding a key, then empty") << QByteArray("PALETTE=3\nNETWORK=my lan PALETTE=0\nNETWORK=\n")
+                                                           << stored("", "1131");
         QTest::newRow("Cyrillic NETWORK, code page windows-1252") << QByteArray("\xef\xbb\xbfNETWORK=\xd0\xa1\xd0\xb5\xd1\x82\xd1\x8c\nPATH=C:\\sc")
-                                                              << "\xef\xbb\xbf" + stored("C:\\sc", "1\n1\n1\n1", "\xd0\xa1\xd0\xb5\xd1\x82\xd1\x8c");
+                                                              << "\xef\xbb\xbf" + stored("C:\\sc", "1111", "\xd0\xa1\xd0\xb5\xd1\x82\xd1\x8c");
         // The system's 8-bit encoding where it holds the path, else UTF-8 with a byte-order mark.
         QTest::newRow("Cyrillic, code page windows-1251")
             << QByteArray("\xef\xbb\xbfPATH=C:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b.exe") << stored("C:\\\xc8\xe3\xf0\xfb.exe");
-        QTest::newRow("Hangul, code page windows-1251") << QByteArray("\xef\xbb\xbfPATH=C:\\\xea\xb2\x8c\xec\x9e\x84.exe")
-                                                        << "\xef\xbb\xbf" + stored("C:\\\xea\xb2\x8c\xec\x9e\x84.exe");
     }
     void readThenWrite()
     {
@@ -100,7 +85,7 @@ private slots:
     void pathThatWouldNotComeBack()
     {
         QCOMPARE(writeConfig(QString(1016, 'a'), {}, QString(1013, 'a')),
-                 stored(QByteArray(1016, 'a'), "1\n1\n1\n1", QByteArray(1013, 'a')));
+                 stored(QByteArray(1016, 'a'), "1111", QByteArray(1013, 'a')));
         // A network's limit is the path's less the three letters its key is longer; blanks around it would go.
         for (const QString& path : {QString(1017, 'a'), QString("C:\\a") + QChar(0xd800) + ".exe",
                                     QString("/a\nPALETTE=0"), QString("/a\rb"), QString("/a") + QChar(0) + "b"})
@@ -138,10 +123,8 @@ private slots:
         QTest::newRow("doubled and dotted separators") << "/games//sc/./x/../sc.exe/" << "/games/sc/sc.exe";
         QTest::newRow("quotes inside stay") << "/a \"b\".exe" << "/a \"b\".exe";
         QTest::newRow("nothing left") << " \"\" " << "";
-        QTest::newRow("one character") << "/" << "/";
         // "\\?\" paths, which Windows' full path keeps whole, go plain only where that names the same file.
         const QString longest = "C:\\" + QString(252, 'a') + ".exe"; // 259 characters, MAX_PATH with its zero
-        QTest::newRow("\\\\?\\, short") << "\\\\?\\C:\\Games\\sc.exe" << "C:\\Games\\sc.exe";
         QTest::newRow("\\\\?\\, just short enough") << "\\\\?\\" + longest << longest;
         QTest::newRow("\\\\?\\, long") << "\\\\?\\" + longest + "x" << "\\\\?\\" + longest + "x";
         QTest::newRow("\\\\?\\, trailing dot") << "\\\\?\\C:\\Games.\\sc.exe" << "\\\\?\\C:\\Games.\\sc.exe";
