@@ -14,7 +14,9 @@ QString installedGamePath(OsInterface& os)
     // game's path has exactly one, or Windows never matches it up.
     const QString named = folder + (folder.endsWith(QLatin1Char('\\')) ? QString() : QStringLiteral("\\"))
                           + QStringLiteral("starcraft.exe");
+    if (QFile::exists(named))
+        return named;
     // Today's client keeps its game in a folder of its own.
     const QString found = gameFile(folder, os.isWindows64());
-    return QFile::exists(named) || found == folder ? named : found;
+    return found == folder ? named : found;
 }

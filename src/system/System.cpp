@@ -179,20 +179,27 @@ QString windowsCommandLine(const QStringList& arguments)
     return quoted.join(QLatin1Char(' '));
 }
 
-char networkDrive(OsInterface& os, const QString& path)
+namespace {
+
+// The upper-case drive letter a path starts with ("D:..."), else 0.
+char driveLetter(const QString& path)
 {
     const char letter = path.isEmpty() ? '\0' : path.at(0).toUpper().toLatin1();
-    if (letter < 'A' || letter > 'Z' || path.mid(1, 1) != QLatin1String(":"))
-        return 0;
-    return os.isDriveRemote(letter) ? letter : 0;
+    return letter >= 'A' && letter <= 'Z' && path.mid(1, 1) == QLatin1String(":") ? letter : 0;
+}
+
+} // namespace
+
+char networkDrive(OsInterface& os, const QString& path)
+{
+    const char letter = driveLetter(path);
+    return letter && os.isDriveRemote(letter) ? letter : 0;
 }
 
 char hiddenMappedDrive(OsInterface& os, const QString& path)
 {
-    const char letter = path.isEmpty() ? '\0' : path.at(0).toUpper().toLatin1();
-    if (letter < 'A' || letter > 'Z' || path.mid(1, 1) != QLatin1String(":"))
-        return 0;
-    return os.isElevated() && os.isDriveMissing(letter) ? letter : 0;
+    const char letter = driveLetter(path);
+    return letter && os.isElevated() && os.isDriveMissing(letter) ? letter : 0;
 }
 
 bool processesRunning(OsInterface& os, const std::u16string& program, std::vector<OsInterface::ProcessId>& ids)
